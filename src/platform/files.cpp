@@ -1,0 +1,92 @@
+#include "platform/files.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "platform/fatal_error.h"
+
+namespace quillmoor {
+
+namespace {
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    bytes.remove_prefix(std::size_t(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& dir,
+                                               std::string_view name) {
+  std::error_code error;
+  const std::filesystem::path exact = dir / std::string(name);
+  if (std::filesystem::exists(std::filesystem::symlink_status(exact, error))) return exact;
+
+  std::vector<std::filesystem::path> matches;
+  std::filesystem::directory_iterator it(dir, error);
+  for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+    if (SameIgnoringCase(it->path().filename().string(), name)) matches.push_back(it->path());
+  }
+  if (matches.empty()) return std::nullopt;
+  return *std::min_element(matches.begin(), matches.end());
+}
+
+std::filesystem::path DataFilePath(const std::filesystem::path& dir, std::string_view name) {
+  return FindEntry(dir, name).value_or(dir / std::string(name));
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in.is_open()) throw FatalError("Не удаётся открыть файл " + path.string() + '.');
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) throw FatalError("Не удаётся прочитать файл " + path.string() + '.');
+  return bytes;
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+  auto failure = [&](int error) {
+    return FatalError("Не удаётся записать файл " + path.string() + ": " + std::strerror(error) +
+                      '.');
+  };
+
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) throw failure(errno);
+  bool ok = WriteAll(fd, bytes) && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
+  int error = ok ? 0 : errno;
+  if (close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && rename(temporary.c_str(), path.c_str()) == 0) return;
+  if (ok) error = errno;
+  unlink(temporary.c_str());
+  throw failure(error);
+}
+
+}  // namespace quillmoor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillmoor {
+
+// The entry called name in dir, file or folder: the exact name when it
+// exists, otherwise a name that differs only in ASCII letter case (the first
+// in sorted order when several do). Nothing when there is none.
+std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& dir,
+                                               std::string_view name);
+
+// Where a data file is: the entry found, or dir/name when there is none.
+std::filesystem::path DataFilePath(const std::filesystem::path& dir, std::string_view name);
+
+// The bytes of a regular file, or nothing when there is no such file.
+// Throws FatalError when the file exists but cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+
+// Replaces the file with the bytes through a temporary file in the same
+// folder, flushed to disk before it is renamed over the old one: a crash or
+// a full disk leaves the old file whole. Throws FatalError when it fails.
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace quillmoor

@@ -1,0 +1,52 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fatal_error.h"
+#include "support/temp_dir.h"
+
+namespace quillmoor {
+namespace {
+
+TEST(Files, ExactNameFirstThenAnyLetterCase) {
+  test::TempDir dir;
+  dir.Write("map.RES", "upper");
+  EXPECT_EQ(FindEntry(dir.path(), "map.res"), dir.path() / "map.RES");
+  dir.Write("map.res", "exact");
+  EXPECT_EQ(FindEntry(dir.path(), "map.res"), dir.path() / "map.res");
+  EXPECT_FALSE(FindEntry(dir.path(), "map.re").has_value());
+  EXPECT_FALSE(FindEntry(dir.path() / "nowhere", "map.res").has_value());
+  EXPECT_EQ(DataFilePath(dir.path(), "Ch1.res"), dir.path() / "Ch1.res");
+}
+
+TEST(Files, ReadingMissingAndPresentFiles) {
+  test::TempDir dir;
+  EXPECT_FALSE(ReadFileBytes(dir.path() / "none").has_value());
+  EXPECT_FALSE(ReadFileBytes(dir.path()).has_value());  // a folder is no file
+  EXPECT_EQ(ReadFileBytes(dir.Write("f", std::string("a\0b", 3))), std::string("a\0b", 3));
+}
+
+TEST(Files, AtomicWriteReplacesWholeOrNotAtAll) {
+  test::TempDir dir;
+  const auto file = dir.Write("Ch1.res", "old");
+  WriteFileAtomically(file, "new");
+  EXPECT_EQ(test::ReadAll(file), "new");
+  // Nothing is left behind beside it.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+  EXPECT_THROW(WriteFileAtomically(dir.path() / "missing" / "f", "x"), FatalError);
+}
+
+TEST(Files, AFailedRenameLeavesNoTemporaryFile) {
+  test::TempDir dir;
+  dir.Write("Ch2.res/inside", "kept");  // a folder stands where the file should go
+  EXPECT_THROW(WriteFileAtomically(dir.path() / "Ch2.res", "new"), FatalError);
+  EXPECT_EQ(test::ReadAll(dir.path() / "Ch2.res/inside"), "kept");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+}  // namespace
+}  // namespace quillmoor
