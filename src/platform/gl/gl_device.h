@@ -1,0 +1,68 @@
+#pragma once
+
+#include <epoxy/gl.h>
+
+#include <array>
+#include <map>
+
+#include "platform/graphics.h"
+
+struct SDL_Window;
+typedef void* SDL_GLContext;
+
+namespace quillmoor {
+
+// The fixed-function state the drawing code sets, kept for the shaders.
+struct FixedFunctionState {
+  std::map<RenderState, std::uint32_t> renderStates;
+  std::map<std::pair<std::uint32_t, TextureStageState>, std::uint32_t> textureStageStates;
+  Matrix world = Identity(), view = Identity(), projection = Identity();
+  std::map<std::uint32_t, Light> lights;
+  std::map<std::uint32_t, bool> lightEnabled;
+  Material material;
+  std::array<TextureId, 8> textures{};
+};
+
+// A device over OpenGL 3.3. The back buffer is a framebuffer object of the
+// device's size; Present copies it into the window, scaled with its aspect
+// kept, and the back buffer keeps its content.
+class GlDevice final : public GraphicsDevice {
+ public:
+  GlDevice(SDL_Window* window, SDL_GLContext context, int width, int height, bool vsync);
+  ~GlDevice() override;
+  GlDevice(const GlDevice&) = delete;
+  GlDevice& operator=(const GlDevice&) = delete;
+
+  void Clear(std::uint32_t flags, Argb colour, float z, std::uint32_t stencil) override;
+  void BeginScene() override;
+  void EndScene() override;
+  void Present() override;
+
+  void SetRenderState(RenderState state, std::uint32_t value) override;
+  void SetTextureStageState(std::uint32_t stage, TextureStageState state,
+                            std::uint32_t value) override;
+  void SetTransform(TransformType type, const Matrix& matrix) override;
+  void SetLight(std::uint32_t index, const Light& light) override;
+  void LightEnable(std::uint32_t index, bool enable) override;
+  void SetMaterial(const Material& material) override;
+  void SetTexture(std::uint32_t stage, TextureId texture) override;
+
+  Image ReadBackBuffer() override;
+
+ private:
+  void Release();
+  void ApplyRenderState(RenderState state, std::uint32_t value);
+  void CheckErrors(const char* operation);
+  void PaceWithoutVsync();
+
+  SDL_Window* window_;
+  SDL_GLContext context_;
+  int width_, height_;
+  GLuint framebuffer_ = 0, colour_ = 0, depth_ = 0;
+  bool paceFrames_ = false;
+  double framePeriod_ = 1.0 / 60.0;
+  double lastPresent_ = 0;
+  FixedFunctionState state_;
+};
+
+}  // namespace quillmoor

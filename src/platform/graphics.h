@@ -1,0 +1,115 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/colour.h"
+#include "platform/image.h"
+#include "platform/matrix.h"
+
+namespace quillmoor {
+
+// Render states by their classic numbers, values as the classic constants.
+enum class RenderState : std::uint32_t {
+  ZEnable = 7,
+  SrcBlend = 19,
+  DestBlend = 20,
+  CullMode = 22,
+  AlphaBlendEnable = 27,
+  Lighting = 137,
+  Ambient = 139,
+};
+
+namespace blend {
+constexpr std::uint32_t Zero = 1, One = 2, SrcColor = 3, InvSrcColor = 4, SrcAlpha = 5,
+                        InvSrcAlpha = 6, DestAlpha = 7, InvDestAlpha = 8, DestColor = 9,
+                        InvDestColor = 10;
+}
+namespace cull {
+constexpr std::uint32_t None = 1, Clockwise = 2, CounterClockwise = 3;
+}
+
+enum class TextureStageState : std::uint32_t {
+  MagFilter = 16,
+  MinFilter = 17,
+  MipFilter = 18,
+  MaxAnisotropy = 21,
+};
+
+namespace texfilter {
+constexpr std::uint32_t None = 0, Point = 1, Linear = 2, Anisotropic = 3;
+}
+
+enum class TransformType : std::uint32_t { View = 2, Projection = 3, World = 256 };
+
+namespace clear {
+constexpr std::uint32_t Target = 1, ZBuffer = 2;
+}
+
+enum class LightType : std::uint32_t { Point = 1, Spot = 2, Directional = 3 };
+
+struct Light {
+  LightType Type = LightType::Directional;
+  ColourValue Diffuse, Specular, Ambient;
+  Vector3 Position{0.0f}, Direction{0.0f};
+  float Range = 0, Falloff = 0, Attenuation0 = 0, Attenuation1 = 0, Attenuation2 = 0;
+  float Theta = 0, Phi = 0;
+};
+
+struct Material {
+  ColourValue Diffuse, Ambient, Specular, Emissive;
+  float Power = 0;
+  bool operator==(const Material&) const = default;
+};
+
+// A texture owned by the device; 0 is "no texture".
+struct TextureId {
+  std::uint32_t value = 0;
+  explicit operator bool() const { return value != 0; }
+  bool operator==(const TextureId&) const = default;
+};
+
+// How the device presents, always at the vertical retrace: in the window
+// with a back buffer of its client size, or full screen with a back buffer
+// of the given size, scaled to the display with its aspect kept.
+struct PresentParameters {
+  bool Windowed = true;
+  int BackBufferWidth = 0;  // 0: the window's client size
+  int BackBufferHeight = 0;
+};
+
+// The drawing device. Each call either does its work or throws FatalError:
+// the game has no recovery from a failing device. Resources (textures,
+// vertex buffers, meshes, fonts, render targets) are created and owned by
+// the device and named by ids; the device releases them when it goes.
+class GraphicsDevice {
+ public:
+  virtual ~GraphicsDevice() = default;
+
+  virtual void Clear(std::uint32_t flags, Argb colour, float z, std::uint32_t stencil) = 0;
+  virtual void BeginScene() = 0;
+  virtual void EndScene() = 0;
+  virtual void Present() = 0;
+
+  virtual void SetRenderState(RenderState state, std::uint32_t value) = 0;
+  virtual void SetTextureStageState(std::uint32_t stage, TextureStageState state,
+                                    std::uint32_t value) = 0;
+  virtual void SetTransform(TransformType type, const Matrix& matrix) = 0;
+  virtual void SetLight(std::uint32_t index, const Light& light) = 0;
+  virtual void LightEnable(std::uint32_t index, bool enable) = 0;
+  virtual void SetMaterial(const Material& material) = 0;
+  virtual void SetTexture(std::uint32_t stage, TextureId texture) = 0;
+
+  // The back buffer as last drawn; it keeps its content across Present.
+  virtual Image ReadBackBuffer() = 0;
+};
+
+// The graphics root object: creates the device for the game window.
+class GraphicsSystem {
+ public:
+  virtual ~GraphicsSystem() = default;
+  // Null when no device can be made.
+  virtual std::unique_ptr<GraphicsDevice> CreateDevice(const PresentParameters& parameters) = 0;
+};
+
+}  // namespace quillmoor

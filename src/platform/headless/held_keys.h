@@ -1,0 +1,20 @@
+#pragma once
+
+#include <bitset>
+
+#include "platform/input.h"
+
+namespace quillmoor {
+
+// The keyboard of a headless run: keys are held by what the run says.
+class HeldKeys final : public Keyboard {
+ public:
+  void Press(int virtualKey) { held_.set(std::size_t(virtualKey) & 0xFF); }
+  void Release(int virtualKey) { held_.reset(std::size_t(virtualKey) & 0xFF); }
+  bool IsKeyDown(int virtualKey) override { return held_.test(std::size_t(virtualKey) & 0xFF); }
+
+ private:
+  std::bitset<256> held_;
+};
+
+}  // namespace quillmoor

@@ -1,0 +1,99 @@
+#include "platform/recording/recording_graphics.h"
+
+#include <cstdio>
+#include <string>
+
+namespace quillmoor {
+
+namespace {
+
+std::string Hex(std::uint32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", value);
+  return text;
+}
+
+std::string Number(float value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.9g", double(value));
+  return text;
+}
+
+}  // namespace
+
+void RecordingDevice::Clear(std::uint32_t flags, Argb colour, float z, std::uint32_t stencil) {
+  lastClear_ = colour;
+  log_.Add("Clear " + std::to_string(flags) + ' ' + Hex(colour) + ' ' + Number(z) + ' ' +
+           std::to_string(stencil));
+}
+
+void RecordingDevice::BeginScene() { log_.Add("BeginScene"); }
+
+void RecordingDevice::EndScene() { log_.Add("EndScene"); }
+
+void RecordingDevice::Present() { log_.Add("Present"); }
+
+void RecordingDevice::SetRenderState(RenderState state, std::uint32_t value) {
+  renderStates[state] = value;
+  log_.Add("SetRenderState " + std::to_string(std::uint32_t(state)) + ' ' +
+           (value > 0xFF ? Hex(value) : std::to_string(value)));
+}
+
+void RecordingDevice::SetTextureStageState(std::uint32_t stage, TextureStageState state,
+                                           std::uint32_t value) {
+  log_.Add("SetTextureStageState " + std::to_string(stage) + ' ' +
+           std::to_string(std::uint32_t(state)) + ' ' + std::to_string(value));
+}
+
+void RecordingDevice::SetTransform(TransformType type, const Matrix& matrix) {
+  transforms[type] = matrix;
+  std::string call = "SetTransform " + std::to_string(std::uint32_t(type));
+  for (const auto& row : matrix.m) {
+    for (float value : row) call += ' ' + Number(value);
+  }
+  log_.Add(call);
+}
+
+void RecordingDevice::SetLight(std::uint32_t index, const Light& light) {
+  lights[index] = light;
+  log_.Add("SetLight " + std::to_string(index));
+}
+
+void RecordingDevice::LightEnable(std::uint32_t index, bool enable) {
+  log_.Add("LightEnable " + std::to_string(index) + ' ' + (enable ? "1" : "0"));
+}
+
+void RecordingDevice::SetMaterial(const Material& material) {
+  log_.Add("SetMaterial " + Number(material.Diffuse.r) + ' ' + Number(material.Diffuse.g) + ' ' +
+           Number(material.Diffuse.b) + ' ' + Number(material.Diffuse.a));
+}
+
+void RecordingDevice::SetTexture(std::uint32_t stage, TextureId texture) {
+  log_.Add("SetTexture " + std::to_string(stage) + ' ' + std::to_string(texture.value));
+}
+
+Image RecordingDevice::ReadBackBuffer() {
+  Image image;
+  image.width = width_;
+  image.height = height_;
+  image.rgba.reserve(std::size_t(width_) * height_ * 4);
+  for (int i = 0; i < width_ * height_; ++i) {
+    for (int shift : {16, 8, 0, 24}) image.rgba.push_back(std::uint8_t(lastClear_ >> shift));
+  }
+  return image;
+}
+
+std::unique_ptr<GraphicsDevice> RecordingGraphicsSystem::CreateDevice(
+    const PresentParameters& parameters) {
+  log_.Add(std::string("CreateDevice ") + (parameters.Windowed ? "windowed" : "fullscreen") + ' ' +
+           std::to_string(parameters.BackBufferWidth) + 'x' +
+           std::to_string(parameters.BackBufferHeight));
+  if (refuseDevice) return nullptr;
+  const int width = parameters.BackBufferWidth > 0 ? parameters.BackBufferWidth : 800;
+  const int height = parameters.BackBufferHeight > 0 ? parameters.BackBufferHeight : 600;
+  auto made = std::make_unique<RecordingDevice>(log_, width, height);
+  device = made.get();
+  return made;
+}
+
+}  // namespace quillmoor

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <map>
+
+#include "platform/graphics.h"
+#include "platform/recording/call_log.h"
+
+namespace quillmoor {
+
+// A device that draws nothing and writes every call into the log, keeping
+// the last value of each state for tests to look at.
+class RecordingDevice final : public GraphicsDevice {
+ public:
+  RecordingDevice(CallLog& log, int width, int height) : log_(log), width_(width), height_(height) {}
+
+  void Clear(std::uint32_t flags, Argb colour, float z, std::uint32_t stencil) override;
+  void BeginScene() override;
+  void EndScene() override;
+  void Present() override;
+  void SetRenderState(RenderState state, std::uint32_t value) override;
+  void SetTextureStageState(std::uint32_t stage, TextureStageState state,
+                            std::uint32_t value) override;
+  void SetTransform(TransformType type, const Matrix& matrix) override;
+  void SetLight(std::uint32_t index, const Light& light) override;
+  void LightEnable(std::uint32_t index, bool enable) override;
+  void SetMaterial(const Material& material) override;
+  void SetTexture(std::uint32_t stage, TextureId texture) override;
+  // A picture filled with the colour of the last Clear.
+  Image ReadBackBuffer() override;
+
+  std::map<RenderState, std::uint32_t> renderStates;
+  std::map<TransformType, Matrix> transforms;
+  std::map<std::uint32_t, Light> lights;
+
+ private:
+  CallLog& log_;
+  int width_, height_;
+  Argb lastClear_ = 0;
+};
+
+class RecordingGraphicsSystem final : public GraphicsSystem {
+ public:
+  explicit RecordingGraphicsSystem(CallLog& log) : log_(log) {}
+
+  std::unique_ptr<GraphicsDevice> CreateDevice(const PresentParameters& parameters) override;
+
+  bool refuseDevice = false;    // CreateDevice gives no device
+  RecordingDevice* device = nullptr;  // the last device made
+
+ private:
+  CallLog& log_;
+};
+
+}  // namespace quillmoor
