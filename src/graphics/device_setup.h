@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/colour.h"
+
+namespace quillmoor {
+
+struct Game;
+
+inline constexpr Argb kAmbientWhite = 0x00FFFFFF;
+inline constexpr Argb kSkyBlue = 0x0096BEFF;
+
+// Creates the device for the window in display mode Rez (1 window, 2 full
+// screen) and sets the states that hold for the whole run. False when no
+// device can be made.
+bool InitD3d(Game& game, std::uint8_t Rez);
+
+// The one near-black directional light, white ambient, the clear colour.
+void SetupLights(Game& game);
+
+// View from the camera (rolled with the craft in race camera mode 2) and
+// the projection from the field of view.
+void SetupMatrices(Game& game);
+
+}  // namespace quillmoor

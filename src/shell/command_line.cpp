@@ -1,0 +1,100 @@
+#include "shell/command_line.h"
+
+#include <charconv>
+
+namespace quillmoor {
+
+const char* const kUsage =
+    "Usage: quillmoor [options]\n"
+    "\n"
+    "  --data DIR             the Data folder (default: Data beside the program)\n"
+    "  --headless             no window, no sound, a virtual clock\n"
+    "  --ticks N              run N game ticks, then end\n"
+    "  --frame-every K        headless: draw a frame after every K-th tick (default 1)\n"
+    "  --screenshot TICK:FILE save the frame drawn after that tick as PNG (repeatable)\n"
+    "  --clock SECONDS        the time of day at tick 0, seconds since midnight\n"
+    "                         (headless default 0; it advances 0.02 s per tick)\n"
+    "  --version              print the version and end\n"
+    "  --help                 print this text and end\n";
+
+const char* const kVersionText = "Quillmoor 1.01\n";
+
+namespace {
+
+template <typename T>
+std::optional<T> Number(std::string_view text) {
+  T value{};
+  const char* end = text.data() + text.size();
+  const auto [ptr, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string_view>& args) {
+  CommandLine line;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view option = args[i];
+    std::optional<std::string_view> inlineValue;
+    if (const std::size_t eq = option.find('='); option.starts_with("--") && eq != option.npos) {
+      inlineValue = option.substr(eq + 1);
+      option = option.substr(0, eq);
+    }
+    auto value = [&]() -> std::optional<std::string_view> {
+      if (inlineValue) return inlineValue;
+      if (i + 1 < args.size()) return args[++i];
+      return std::nullopt;
+    };
+    auto bad = [&](std::string_view what) {
+      return std::string(option) + ": " + std::string(what);
+    };
+    const bool takesValue = option == "--data" || option == "--ticks" ||
+                            option == "--frame-every" || option == "--screenshot" ||
+                            option == "--clock";
+    if (!takesValue && inlineValue) return bad("takes no value");
+
+    if (option == "--headless") {
+      line.headless = true;
+    } else if (option == "--help") {
+      line.help = true;
+    } else if (option == "--version") {
+      line.version = true;
+    } else if (!takesValue) {
+      return "unknown option " + std::string(args[i]);
+    } else if (const std::optional<std::string_view> text = value(); !text) {
+      return bad("needs a value");
+    } else if (option == "--data") {
+      if (text->empty()) return bad("needs a folder");
+      line.dataDirectory = std::filesystem::path(std::string(*text));
+    } else if (option == "--ticks") {
+      const auto n = Number<std::int64_t>(*text);
+      if (!n || *n < 0) return bad("needs a whole number of ticks, 0 or more");
+      line.ticks = *n;
+    } else if (option == "--frame-every") {
+      const auto k = Number<std::int64_t>(*text);
+      if (!k || *k < 1) return bad("needs a whole number, 1 or more");
+      line.frameEvery = *k;
+    } else if (option == "--screenshot") {
+      const std::size_t colon = text->find(':');
+      const auto tick = Number<std::int64_t>(text->substr(0, colon));
+      if (colon == text->npos || !tick || *tick < 1 || colon + 1 == text->size()) {
+        return bad("needs TICK:FILE with a tick of 1 or more");
+      }
+      line.screenshots[*tick].emplace_back(std::string(text->substr(colon + 1)));
+    } else if (option == "--clock") {
+      const auto seconds = Number<double>(*text);
+      if (!seconds || !(*seconds >= 0 && *seconds < 86400)) {
+        return bad("needs seconds since midnight, 0 to 86400");
+      }
+      line.clock = *seconds;
+    }
+  }
+  if (line.ticks && !line.screenshots.empty() && line.screenshots.rbegin()->first > *line.ticks) {
+    return "--screenshot: tick " + std::to_string(line.screenshots.rbegin()->first) +
+           " comes after the last tick, " + std::to_string(*line.ticks);
+  }
+  return line;
+}
+
+}  // namespace quillmoor

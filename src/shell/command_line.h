@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace quillmoor {
+
+struct CommandLine {
+  std::optional<std::filesystem::path> dataDirectory;
+  bool headless = false;
+  std::optional<std::int64_t> ticks;
+  std::int64_t frameEvery = 1;
+  std::map<std::int64_t, std::vector<std::filesystem::path>> screenshots;  // by tick
+  std::optional<double> clock;  // seconds since midnight at tick 0
+  bool help = false;
+  bool version = false;
+};
+
+// The options, or the reason they make no sense.
+std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string_view>& args);
+
+extern const char* const kUsage;
+extern const char* const kVersionText;
+
+}  // namespace quillmoor

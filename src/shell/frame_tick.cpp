@@ -1,0 +1,23 @@
+#include "shell/frame_tick.h"
+
+#include "frame/draw_frame.h"
+#include "shell/game.h"
+#include "simulation/update_scene.h"
+
+namespace quillmoor {
+
+void Timer1_Timer(Game& game) {
+  UpdateScene(game);
+  Render(game);
+}
+
+void Render(Game& game) {
+  GraphicsDevice& device = *game.graphics.Device;
+  device.Clear(clear::Target | clear::ZBuffer, game.graphics.ClearColor, 1.0f, 0);
+  device.BeginScene();
+  DrawFrame(game);
+  device.EndScene();
+  device.Present();
+}
+
+}  // namespace quillmoor

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+namespace quillmoor {
+
+namespace display_mode {
+constexpr std::uint8_t Window = 1, FullScreen = 2;
+}
+
+struct ShellState {
+  std::filesystem::path DataDirectory;
+
+  // Config.ini
+  std::uint8_t DisplayMode = display_mode::Window;
+  std::uint8_t OverlayOn = 0;
+  std::uint8_t MusicOn = 1;
+  bool MotionBlur = false;
+
+  // The frame timer starts with the last step of start-up; the game timer
+  // runs from the start.
+  bool Timer1Enabled = false;
+  bool Timer2Enabled = true;
+};
+
+}  // namespace quillmoor

@@ -1,0 +1,78 @@
+#include "shell/startup.h"
+
+#include <system_error>
+
+#include "graphics/device_setup.h"
+#include "platform/files.h"
+#include "settings/config_file.h"
+#include "shell/game.h"
+
+namespace quillmoor {
+
+void ReadConfiguration(Game& game) {
+  const std::optional<ConfigText> config =
+      ReadConfigText(DataFilePath(game.shell.DataDirectory, "Config.ini"));
+  if (!config) return;
+
+  const ConfigText& c = *config;
+  if (c.Has(1)) game.shell.DisplayMode = c.Byte(1);
+  if (c.Has(2)) game.net.Port = c.Int16(2);
+  if (c.Has(3)) game.net.HostAddress = c.Text(3);
+  if (c.Has(4)) game.shell.OverlayOn = c.Byte(4);
+  if (c.Has(5)) game.shell.MusicOn = c.Byte(5);
+  if (c.Has(6)) {
+    const double blur = c.Double(6);
+    if (blur == 0) game.shell.MotionBlur = false;
+    if (blur == 1) game.shell.MotionBlur = true;
+  }
+  // A display mode the game has no picture for starts in a window.
+  if (game.shell.DisplayMode != display_mode::FullScreen) {
+    game.shell.DisplayMode = display_mode::Window;
+  }
+}
+
+void ReadMap(Game& game) {
+  const std::filesystem::path path = DataFilePath(game.shell.DataDirectory, "map.res");
+  const std::optional<std::string> text = ReadFileBytes(path);
+  if (!text) throw FatalError("Файл карты не найден", MessageIcon::Critical);
+  game.map = ParseMap(*text, path);
+}
+
+void Form_Load(Game& game) {
+  // 1. The data folder, before anything else.
+  std::error_code error;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(game.shell.DataDirectory, error))) {
+    throw FatalError("Не найдена рабочая директория", MessageIcon::Critical);
+  }
+  // 2. The graphics libraries are linked in: there is nothing to register.
+  // 3. Defaults: every state struct starts at them.
+  // 4. Configuration.
+  ReadConfiguration(game);
+  // 5. The track.
+  ReadMap(game);
+  // 7. Camera and 8. menu state: at their start values.
+  // 10. Window state.
+  if (game.shell.DisplayMode == display_mode::FullScreen) game.platform.window.Maximize();
+  // 11. Device.
+  if (!InitD3d(game, game.shell.DisplayMode)) {
+    throw FatalError("Невозможно инициализировать Direct3d.", MessageIcon::None);
+  }
+  // 15. Show the window.
+  game.platform.window.Show();
+  // 17. View size.
+  GraphicsState& g = game.graphics;
+  if (game.shell.DisplayMode == display_mode::Window) {
+    g.ViewWidth = 1024;
+    g.ViewHeight = 768;
+  } else {
+    g.ViewWidth = g.FullScreenWidth;
+    g.ViewHeight = g.FullScreenHeight;
+  }
+  g.AspectRatio = static_cast<float>(double(g.ViewWidth) / double(g.ViewHeight));
+  // 19. Matrices.
+  SetupMatrices(game);
+  // 20. The frame timer starts; from now on the timers drive the game.
+  game.shell.Timer1Enabled = true;
+}
+
+}  // namespace quillmoor

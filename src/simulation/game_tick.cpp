@@ -1,0 +1,9 @@
+#include "simulation/game_tick.h"
+
+#include "shell/game.h"
+
+namespace quillmoor {
+
+void GameTick(Game&) {}
+
+}  // namespace quillmoor

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "graphics/device_setup.h"
+#include "shell/game.h"
+#include "support/recording_platform.h"
+
+namespace quillmoor {
+namespace {
+
+class SetupMatricesTest : public ::testing::Test {
+ protected:
+  SetupMatricesTest() {
+    InitD3d(game_, 1);
+    game_.graphics.AspectRatio = static_cast<float>(1024.0 / 768.0);
+    game_.graphics.Camera = {0, -2.4f, -0.85f, 0, -2.4f, 0};
+  }
+
+  const Matrix& View() { return services_.graphics.device->transforms[TransformType::View]; }
+  Matrix PlainView() const {
+    return LookAtLH(vec3(0, -2.4f, -0.85f), vec3(0, -2.4f, 0), vec3(0, 1, 0));
+  }
+
+  test::RecordingPlatform services_;
+  Game game_{services_.platform, "Data"};
+};
+
+TEST_F(SetupMatricesTest, FieldOfViewInRadiansWithTheGamesPi) {
+  SetupMatrices(game_);
+  const Matrix expected = PerspectiveFovLH(0.785375f, game_.graphics.AspectRatio, 0.05f, 300.0f);
+  EXPECT_EQ(services_.graphics.device->transforms[TransformType::Projection], expected);
+}
+
+TEST_F(SetupMatricesTest, RaceCameraModeTwoRollsWithTheCraft) {
+  game_.sim.GameState = game_state::Race;
+  game_.sim.CameraMode = 2;
+  game_.sim.ObjectSlots[3].Angle = 0;
+  SetupMatrices(game_);
+  EXPECT_EQ(game_.graphics.RollAngle, static_cast<float>(6.283));
+  EXPECT_EQ(View(), Multiply(PlainView(), RotationZ(static_cast<float>(6.283))));
+
+  game_.sim.ObjectSlots[3].Angle = 90;
+  SetupMatrices(game_);
+  EXPECT_EQ(game_.graphics.RollAngle, static_cast<float>(4.71225));
+  EXPECT_EQ(View(), Multiply(PlainView(), RotationZ(static_cast<float>(4.71225))));
+}
+
+TEST_F(SetupMatricesTest, NoRollInTheMenuOrInCameraModeThree) {
+  game_.graphics.RollAngle = 1.5f;
+  game_.sim.ObjectSlots[3].Angle = 90;
+
+  game_.sim.GameState = game_state::Menu;
+  game_.sim.CameraMode = 2;
+  SetupMatrices(game_);
+  EXPECT_EQ(View(), PlainView());
+
+  game_.sim.GameState = game_state::Race;
+  game_.sim.CameraMode = 3;
+  SetupMatrices(game_);
+  EXPECT_EQ(View(), PlainView());
+  EXPECT_EQ(game_.graphics.RollAngle, 1.5f);  // keeps its last value
+}
+
+}  // namespace
+}  // namespace quillmoor

@@ -1,0 +1,64 @@
+#include "shell/command_line.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace quillmoor {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+std::variant<CommandLine, std::string> Parse(std::vector<std::string_view> args) {
+  return ParseCommandLine(args);
+}
+
+TEST(CommandLine, EveryOption) {
+  const auto parsed = Parse({"--data", "/games/Data", "--headless", "--ticks=50", "--frame-every",
+                             "10", "--screenshot", "50:a.png", "--screenshot=5:b:c.png",
+                             "--screenshot", "50:d.png", "--clock", "3600.5"});
+  ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed)) << std::get<std::string>(parsed);
+  const CommandLine& line = std::get<CommandLine>(parsed);
+  EXPECT_EQ(line.dataDirectory, std::filesystem::path("/games/Data"));
+  EXPECT_TRUE(line.headless);
+  EXPECT_EQ(line.ticks, 50);
+  EXPECT_EQ(line.frameEvery, 10);
+  EXPECT_THAT(line.screenshots.at(50), ElementsAre("a.png", "d.png"));
+  EXPECT_THAT(line.screenshots.at(5), ElementsAre("b:c.png"));
+  EXPECT_EQ(line.clock, 3600.5);
+}
+
+TEST(CommandLine, Defaults) {
+  const CommandLine line = std::get<CommandLine>(Parse({}));
+  EXPECT_FALSE(line.headless);
+  EXPECT_FALSE(line.ticks.has_value());
+  EXPECT_EQ(line.frameEvery, 1);
+  EXPECT_FALSE(line.clock.has_value());
+}
+
+TEST(CommandLine, BadInputSaysWhatIsWrong) {
+  const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases = {
+      {{"--fast"}, "unknown option --fast"},
+      {{"Data"}, "unknown option Data"},
+      {{"--ticks"}, "--ticks: needs a value"},
+      {{"--ticks", "-1"}, "--ticks: needs a whole number"},
+      {{"--ticks", "12x"}, "--ticks: needs a whole number"},
+      {{"--frame-every", "0"}, "--frame-every: needs a whole number, 1 or more"},
+      {{"--screenshot", "a.png"}, "--screenshot: needs TICK:FILE"},
+      {{"--screenshot", "0:a.png"}, "--screenshot: needs TICK:FILE"},
+      {{"--screenshot", "3:"}, "--screenshot: needs TICK:FILE"},
+      {{"--clock", "86400"}, "--clock: needs seconds since midnight"},
+      {{"--clock", "nan"}, "--clock: needs seconds since midnight"},
+      {{"--headless=yes"}, "--headless: takes no value"},
+      {{"--data", ""}, "--data: needs a folder"},
+      {{"--ticks", "5", "--screenshot", "6:a.png"}, "comes after the last tick"},
+  };
+  for (const auto& [args, message] : cases) {
+    const auto parsed = Parse(args);
+    ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << message;
+    EXPECT_THAT(std::get<std::string>(parsed), HasSubstr(message));
+  }
+}
+
+}  // namespace
+}  // namespace quillmoor

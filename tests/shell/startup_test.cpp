@@ -1,0 +1,118 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "graphics/device_setup.h"
+#include "shell/frame_tick.h"
+#include "shell/game.h"
+#include "shell/startup.h"
+#include "support/recording_platform.h"
+#include "support/temp_dir.h"
+
+namespace quillmoor {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
+
+class Startup : public ::testing::Test {
+ protected:
+  Startup() { dir_.Write("Data/map.res", "0"); }
+
+  // Form_Load; the message of the fatal error it ends with, or "".
+  std::string Load() {
+    try {
+      Form_Load(game_);
+    } catch (const FatalError& error) {
+      icon_ = error.icon();
+      return error.what();
+    }
+    return "";
+  }
+
+  test::TempDir dir_;
+  test::RecordingPlatform services_;
+  Game game_{services_.platform, dir_.path() / "Data"};
+  MessageIcon icon_ = MessageIcon::None;
+};
+
+TEST_F(Startup, InAWindowStepByStep) {
+  ASSERT_EQ(Load(), "");
+  EXPECT_THAT(services_.log.calls,
+              ElementsAre("CreateDevice windowed 0x0",  //
+                          "SetRenderState 22 1", "SetRenderState 7 1", "SetRenderState 27 1",
+                          "SetLight 0", "LightEnable 0 1", "SetRenderState 137 1",
+                          "SetRenderState 139 0x00FFFFFF",  //
+                          "Window.Show",                    //
+                          StartsWith("SetTransform 2 "), StartsWith("SetTransform 3 ")));
+  EXPECT_EQ(game_.graphics.ViewWidth, 1024);
+  EXPECT_EQ(game_.graphics.AspectRatio, static_cast<float>(1024.0 / 768.0));
+  EXPECT_EQ(game_.graphics.ClearColor, 0x0096BEFFu);
+  EXPECT_TRUE(game_.shell.Timer1Enabled);
+}
+
+TEST_F(Startup, FullScreenMaximisesAndDropsTheBorderBeforeTheDevice) {
+  dir_.Write("Data/Config.ini", "2\r\n");
+  ASSERT_EQ(Load(), "");
+  EXPECT_THAT(std::vector(services_.log.calls.begin(), services_.log.calls.begin() + 3),
+              ElementsAre("Window.Maximize", "Window.RemoveBorder", "CreateDevice fullscreen 800x600"));
+  EXPECT_EQ(game_.graphics.AspectRatio, 800.0f / 600.0f);
+}
+
+TEST_F(Startup, TheLightAndTheCamera) {
+  ASSERT_EQ(Load(), "");
+  const Light& light = services_.graphics.device->lights[0];
+  EXPECT_EQ(light.Type, LightType::Directional);
+  EXPECT_EQ(light.Diffuse, (ColourValue{0.01f, 0.01f, 0.01f, 0}));
+  EXPECT_EQ(light.Direction, vec3(1, -1, 2));
+  EXPECT_EQ(light.Position, vec3(40, 40, 40));
+  EXPECT_EQ(light.Range, 50);
+  EXPECT_EQ(light.Falloff, 1);
+  EXPECT_EQ(services_.graphics.device->transforms[TransformType::View],
+            LookAtLH(vec3(0, -2, 0), vec3(0, -2, 1), vec3(0, 1, 0)));
+}
+
+TEST_F(Startup, NoDataFolderStopsBeforeAnythingElse) {
+  std::filesystem::remove_all(dir_.path() / "Data");
+  EXPECT_EQ(Load(), "Не найдена рабочая директория");
+  EXPECT_EQ(icon_, MessageIcon::Critical);
+  EXPECT_THAT(services_.log.calls, IsEmpty());
+}
+
+TEST_F(Startup, ADataFileCountsAsTheFolder) {
+  std::filesystem::remove_all(dir_.path() / "Data");
+  dir_.Write("Data", "");
+  EXPECT_EQ(Load(), "Файл карты не найден");
+}
+
+TEST_F(Startup, NoMapStopsBeforeTheDevice) {
+  std::filesystem::remove(dir_.path() / "Data/map.res");
+  EXPECT_EQ(Load(), "Файл карты не найден");
+  EXPECT_EQ(icon_, MessageIcon::Critical);
+  EXPECT_THAT(services_.log.calls, IsEmpty());
+}
+
+TEST_F(Startup, TheConfigurationIsReadBeforeTheMap) {
+  std::filesystem::remove(dir_.path() / "Data/map.res");
+  dir_.Write("Data/Config.ini", "x\r\n");
+  EXPECT_THAT(Load(), StartsWith("Ошибка в файле"));
+}
+
+TEST_F(Startup, NoDeviceIsAPlainMessage) {
+  services_.graphics.refuseDevice = true;
+  EXPECT_EQ(Load(), "Невозможно инициализировать Direct3d.");
+  EXPECT_EQ(icon_, MessageIcon::None);
+  EXPECT_THAT(services_.log.Starting("Window.Show"), IsEmpty());
+  EXPECT_FALSE(game_.shell.Timer1Enabled);
+}
+
+TEST_F(Startup, OneFrameIsOneClearOneSceneOnePresent) {
+  ASSERT_EQ(Load(), "");
+  services_.log.Clear();
+  Timer1_Timer(game_);
+  EXPECT_THAT(services_.log.calls,
+              ElementsAre("Clear 3 0x0096BEFF 1 0", "BeginScene", "EndScene", "Present"));
+}
+
+}  // namespace
+}  // namespace quillmoor

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/headless/held_keys.h"
+#include "platform/headless/virtual_clock.h"
+#include "platform/recording/recording_graphics.h"
+#include "platform/recording/recording_window.h"
+#include "shell/game.h"
+
+namespace quillmoor::test {
+
+// Every platform service as a recording or headless backend, one shared log.
+struct RecordingPlatform {
+  CallLog log;
+  RecordingWindow window{log};
+  HeldKeys keyboard;
+  VirtualClock clock{0.0};
+  RecordingDialogs dialogs{log};
+  RecordingGraphicsSystem graphics{log};
+  Platform platform{window, keyboard, clock, dialogs, graphics};
+};
+
+}  // namespace quillmoor::test
