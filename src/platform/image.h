@@ -11,8 +11,6 @@ struct Image {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> rgba;
-
-  const std::uint8_t* Pixel(int x, int y) const { return &rgba[(std::size_t(y) * width + x) * 4]; }
 };
 
 // Writes the picture as an opaque RGB PNG; throws FatalError when it cannot.
