@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "best_times_asset.h"
 #include "map_asset.h"
 #include "platform/files.h"
 
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
   try {
     std::filesystem::create_directories(data);
     quillmoor::WriteFileAtomically(data / "map.res", quillmoor::assets::MapText());
+    quillmoor::WriteFileAtomically(data / "Ch1.res", quillmoor::assets::BestNamesFile());
+    quillmoor::WriteFileAtomically(data / "Ch2.res", quillmoor::assets::BestTimesFile());
   } catch (const std::exception& error) {
     std::cerr << "quillmoor-assets: " << error.what() << '\n';
     return 1;

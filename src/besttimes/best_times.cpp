@@ -1,0 +1,111 @@
+#include "besttimes/best_times.h"
+
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "besttimes/best_times_file.h"
+#include "input/name_entry.h"
+#include "platform/files.h"
+#include "shell/game.h"
+
+namespace quillmoor {
+
+namespace {
+
+constexpr std::string_view kNamesFile = "Ch1.res";
+constexpr std::string_view kTimesFile = "Ch2.res";
+
+void ShowTrouble(Game& game, std::string_view problem, std::string_view consequence) {
+  game.platform.dialogs.ShowMessage("Что-то не так:(",
+                                    std::string(problem) + "\r\n" + std::string(consequence),
+                                    MessageIcon::Information);
+}
+
+std::string ReadTableFile(const std::filesystem::path& path, const char* missingMessage) {
+  std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) throw FatalError(missingMessage, MessageIcon::Critical);
+  return std::move(*bytes);
+}
+
+std::filesystem::path StagedPath(const std::filesystem::path& path) {
+  return path.parent_path() / ("." + path.filename().string() + ".new");
+}
+
+void Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  if (error) {
+    throw FatalError("Не удаётся записать файл " + to.string() + ": " + error.message() + '.');
+  }
+}
+
+// Both files reach the disk in full before either replaces the old one, so
+// a failed write leaves the old table whole.
+void WriteTableFiles(const std::filesystem::path& names, std::string_view namesBytes,
+                     const std::filesystem::path& times, std::string_view timesBytes) {
+  const std::filesystem::path stagedNames = StagedPath(names), stagedTimes = StagedPath(times);
+  try {
+    WriteFileAtomically(stagedNames, namesBytes);
+    WriteFileAtomically(stagedTimes, timesBytes);
+    Rename(stagedNames, names);
+    Rename(stagedTimes, times);
+  } catch (const FatalError&) {
+    std::error_code ignored;
+    std::filesystem::remove(stagedNames, ignored);
+    std::filesystem::remove(stagedTimes, ignored);
+    throw;
+  }
+}
+
+}  // namespace
+
+void LoadBestTimes(Game& game) {
+  const std::filesystem::path namesPath = DataFilePath(game.shell.DataDirectory, kNamesFile);
+  const std::optional<NameRows> names =
+      DecodeNames(ReadTableFile(namesPath, "Файл 1 таблицы не найден"), namesPath);
+  if (!names) {
+    ShowTrouble(game, "Ошибка при дешифровании ^_^", "Данные не прочитаны");
+    return;
+  }
+  game.best.BestNames = *names;
+
+  const std::filesystem::path timesPath = DataFilePath(game.shell.DataDirectory, kTimesFile);
+  const std::optional<TimeRows> times =
+      DecodeTimes(ReadTableFile(timesPath, "Файл 2 таблицы не найден"), timesPath);
+  if (!times) {
+    ShowTrouble(game, "Ошибка при дешифровании ^_^", "Данные не прочитаны");
+    return;
+  }
+  game.best.BestTimes = *times;
+}
+
+void CheckNewRecord(Game& game) {
+  BestTimesState& best = game.best;
+  best.RecordCheckDue = false;
+  best.NewRecordRank = kNoRecordRank;
+  for (int row = 1; row <= kBestTimesRows; ++row) {
+    if (game.sim.RaceTime < best.BestTimes[row]) {
+      best.NewRecordRank = std::uint8_t(row);
+      break;
+    }
+  }
+  if (best.NewRecordRank != kNoRecordRank) OpenNameEntry(game);
+}
+
+void SaveBestTimes(Game& game) {
+  const std::optional<std::string> names = EncodeNames(game.best.BestNames);
+  if (!names) {
+    ShowTrouble(game, "Ошибка при шифровании ^_^", "Данные не записаны");
+    return;
+  }
+  const std::optional<std::string> times = EncodeTimes(game.best.BestTimes);
+  if (!times) {
+    ShowTrouble(game, "Ошибка при шифровании 2 ^_^", "Данные не записаны");
+    return;
+  }
+  WriteTableFiles(DataFilePath(game.shell.DataDirectory, kNamesFile), *names,
+                  DataFilePath(game.shell.DataDirectory, kTimesFile), *times);
+}
+
+}  // namespace quillmoor

@@ -1,0 +1,142 @@
+#include "besttimes/best_times_file.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "platform/fatal_error.h"
+
+namespace quillmoor {
+namespace {
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+
+constexpr char RS = 30;
+
+// Stores text the way the files do, without the line end: each code lowered by 3.
+std::string Lowered(std::string_view text) {
+  std::string out;
+  for (const char c : text) out += char(std::uint8_t(c) - kTableOffset);
+  return out;
+}
+
+std::string Fields(std::string_view a, std::string_view b, std::string_view c,
+                   std::string_view d) {
+  return std::string(a) + RS + std::string(b) + RS + std::string(c) + RS + std::string(d);
+}
+
+template <typename Decode>
+std::string FatalMessage(Decode decode, std::string_view bytes, const char* file) {
+  try {
+    decode(bytes, file);
+  } catch (const FatalError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+TEST(BestTimesFile, SingleTextHasSevenDigitsAndAnUpperCaseExponent) {
+  EXPECT_EQ(SingleToText(87.34f), "87.34");
+  EXPECT_EQ(SingleToText(150.0f), "150");
+  EXPECT_EQ(SingleToText(0.0f), "0");
+  EXPECT_EQ(SingleToText(-2.5f), "-2.5");
+  EXPECT_EQ(SingleToText(0.1f), "0.1");
+  EXPECT_EQ(SingleToText(0.0001f), "0.0001");
+  EXPECT_EQ(SingleToText(0.00001f), "1E-05");
+  EXPECT_EQ(SingleToText(1234567.0f), "1234567");
+  EXPECT_EQ(SingleToText(12345678.0f), "1.234568E+07");
+  EXPECT_EQ(SingleToText(3.0e38f), "3E+38");
+  EXPECT_EQ(SingleToText(131.68f), "131.68");
+}
+
+TEST(BestTimesFile, StoredBytesAreLoweredByThreeWithALineEnd) {
+  EXPECT_EQ(EncodeNames({"", "A", "B", "", "Я"}), std::string("\x3E\x1B\x3F\x1B\x1B\xDC\r\n"));
+  EXPECT_EQ(EncodeTimes({0, 50, 60.5f, 1e-5f, 80}),
+            Lowered(Fields("50", "60.5", "1E-05", "80")) + "\r\n");
+}
+
+TEST(BestTimesFile, NamesComeBackFromTheirBytes) {
+  const NameRows names = {"", "Ёжик №1", "Tess Marlo", "", "\x1F"};
+  const std::optional<std::string> bytes = EncodeNames(names);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(DecodeNames(*bytes, "Ch1.res"), names);
+}
+
+TEST(BestTimesFile, ExactlyOneLineEndOfAnyKindIsTakenOff) {
+  const std::string stored = Lowered(Fields("a", "b", "c", "d"));
+  const NameRows expected = {"", "a", "b", "c", "d"};
+  for (const char* end : {"\r\n", "\n", "\r", ""}) {
+    EXPECT_EQ(DecodeNames(stored + end, "Ch1.res"), expected) << "line end " << end;
+  }
+  // A second line end is payload, and decodes to control characters.
+  EXPECT_EQ(DecodeNames(stored + "\r\n\r\n", "Ch1.res"), std::nullopt);
+  EXPECT_EQ(DecodeNames(stored + "\n\n", "Ch1.res"), std::nullopt);
+}
+
+TEST(BestTimesFile, AStoredCommaInTheTimesFileStaysAComma) {
+  const std::string stored =
+      Lowered("87") + "," + Lowered("34") + Lowered(Fields("", "1", "2", "3"));
+  const std::optional<TimeRows> times = DecodeTimes(stored + "\r\n", "Ch2.res");
+  ASSERT_TRUE(times);
+  EXPECT_EQ((*times)[1], 87.34f);
+  // A comma written through the scrambler, and a point, read the same.
+  EXPECT_EQ(DecodeTimes(Lowered(Fields("87,34", "1", "2", "3")), "Ch2.res"), times);
+  EXPECT_EQ(DecodeTimes(Lowered(Fields("87.34", "1", "2", "3")), "Ch2.res"), times);
+  // The names file raises every byte: a stored comma is a slash there.
+  EXPECT_EQ((*DecodeNames(Lowered(Fields("a", "b", "c", "d")) + ",", "Ch1.res"))[4], "d/");
+}
+
+TEST(BestTimesFile, FieldsAfterTheFourthAreIgnored) {
+  const std::string names = Lowered(Fields("a", "b", "c", "d") + RS + "e" + RS + "f");
+  EXPECT_EQ(DecodeNames(names, "Ch1.res"), (NameRows{"", "a", "b", "c", "d"}));
+  const std::string times = Lowered(Fields("1", "2", "3", "4") + RS + "junk");
+  EXPECT_EQ(DecodeTimes(times, "Ch2.res"), (TimeRows{0, 1, 2, 3, 4}));
+}
+
+TEST(BestTimesFile, AByteThatDecodesToAControlCharacterIsADecodingError) {
+  const std::string stored = Lowered(Fields("a", "b", "c", "d"));
+  EXPECT_EQ(DecodeNames(stored.substr(0, 1) + "\x17" + stored.substr(1), "Ch1.res"),
+            std::nullopt);  // 23 raises to 26
+  EXPECT_EQ(DecodeTimes(std::string("\x05") + Lowered(Fields("1", "2", "3", "4")), "Ch2.res"),
+            std::nullopt);
+  // 24 raises to 27, the lowest code a field may hold.
+  EXPECT_EQ((*DecodeNames("\x18" + stored, "Ch1.res"))[1], "\x1B" "a");
+  // The first problem decides: a control character before an overflow.
+  EXPECT_EQ(DecodeNames("\x01\xFF", "Ch1.res"), std::nullopt);
+}
+
+TEST(BestTimesFile, MalformedFilesAreFatalAndNameTheFile) {
+  EXPECT_THAT(FatalMessage(DecodeNames, "ab\xFD" "cd\r\n", "Data/Ch1.res"),
+              AllOf(HasSubstr("Data/Ch1.res"), HasSubstr("знак 3"), HasSubstr("255")));
+  EXPECT_THAT(FatalMessage(DecodeTimes, "\xFF", "Data/Ch2.res"), HasSubstr("Data/Ch2.res"));
+  const std::string threeFields = Lowered(Fields("a", "b", "c", "d").substr(0, 5));
+  const std::vector<std::string> shortFiles = {"", "\r\n", "\n", "x", threeFields};
+  for (const std::string& shortFile : shortFiles) {
+    EXPECT_THAT(FatalMessage(DecodeNames, shortFile, "Ch1.res"),
+                AllOf(HasSubstr("Ch1.res"), HasSubstr("нужно 4")));
+    EXPECT_THAT(FatalMessage(DecodeTimes, shortFile, "Ch2.res"),
+                AllOf(HasSubstr("Ch2.res"), HasSubstr("нужно 4")));
+  }
+  EXPECT_THAT(FatalMessage(DecodeTimes, Lowered(Fields("1", "2", "abc", "4")), "Ch2.res"),
+              AllOf(HasSubstr("Ch2.res"), HasSubstr("поле 3"), HasSubstr("abc"),
+                    HasSubstr("нужно число")));
+  EXPECT_THAT(FatalMessage(DecodeTimes, Lowered(Fields("1", "", "3", "4")), "Ch2.res"),
+              HasSubstr("поле 2"));
+  EXPECT_THAT(FatalMessage(DecodeTimes, Lowered(Fields("1", "2", "3", "1E+39")), "Ch2.res"),
+              HasSubstr("поле 4"));
+}
+
+TEST(BestTimesFile, WhatCannotBeStoredIsAnEncodingError) {
+  for (const char* name : {"日本", "\x1D", "a\x1E" "b", "\x01", "\xFF"}) {
+    EXPECT_EQ(EncodeNames({"", "ok", name, "ok", "ok"}), std::nullopt) << name;
+  }
+  EXPECT_EQ(EncodeTimes({0, 1, std::nanf(""), 3, 4}), std::nullopt);
+  EXPECT_EQ(EncodeTimes({0, 1, 2, 3, std::numeric_limits<float>::infinity()}), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quillmoor
