@@ -1,0 +1,272 @@
+#include "shell/script.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace quillmoor {
+
+namespace {
+
+template <typename T>
+struct Named {
+  std::string_view name;
+  T value;
+};
+
+using Kind = InputEvent::Kind;
+
+constexpr std::array<Named<Kind>, 6> kEventWords{{{"down", Kind::KeyDown},
+                                                  {"up", Kind::KeyUp},
+                                                  {"move", Kind::MouseMove},
+                                                  {"click", Kind::MouseDown},
+                                                  {"type", Kind::TextInput},
+                                                  {"quit", Kind::Quit}}};
+
+constexpr std::array<Named<int>, 11> kKeys{{{"W", vk::W},
+                                            {"A", vk::A},
+                                            {"S", vk::S},
+                                            {"D", vk::D},
+                                            {"Up", vk::Up},
+                                            {"Down", vk::Down},
+                                            {"Left", vk::Left},
+                                            {"Right", vk::Right},
+                                            {"Escape", vk::Escape},
+                                            {"Return", vk::Return},
+                                            {"Backspace", vk::Back}}};
+
+constexpr std::array<Named<MouseButton>, 3> kButtons{
+    {{"left", MouseButton::Left}, {"right", MouseButton::Right}, {"middle", MouseButton::Middle}}};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return AsciiLower(x) == AsciiLower(y);
+         });
+}
+
+// Well-formed UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int length = 0;
+    unsigned low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead < 0x80) {
+      length = 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      if (lead == 0xE0) low = 0xA0;
+      if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      if (lead == 0xF0) low = 0x90;
+      if (lead == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (text.size() - i < std::size_t(length)) return false;
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return false;
+    }
+    i += std::size_t(length);
+  }
+  return true;
+}
+
+// The entry whose name matches in any case, or null.
+template <typename T, std::size_t N>
+const Named<T>* FindName(const std::array<Named<T>, N>& table, std::string_view name) {
+  const auto found = std::find_if(table.begin(), table.end(), [&](const Named<T>& entry) {
+    return SameIgnoringCase(entry.name, name);
+  });
+  return found == table.end() ? nullptr : &*found;
+}
+
+// The entry for a value, or null.
+template <typename T, std::size_t N>
+const Named<T>* FindValue(const std::array<Named<T>, N>& table, T value) {
+  const auto found = std::find_if(table.begin(), table.end(),
+                                  [&](const Named<T>& entry) { return entry.value == value; });
+  return found == table.end() ? nullptr : &*found;
+}
+
+std::string Quoted(std::string_view text) { return '"' + std::string(text) + '"'; }
+
+// The fields of a line, split at runs of blanks.
+class Fields {
+ public:
+  explicit Fields(std::string_view line) : rest_(line) {}
+
+  // The next field, empty at the end of the line.
+  std::string_view Next() {
+    while (!rest_.empty() && IsBlank(rest_.front())) rest_.remove_prefix(1);
+    std::size_t end = 0;
+    while (end < rest_.size() && !IsBlank(rest_[end])) ++end;
+    const std::string_view field = rest_.substr(0, end);
+    rest_.remove_prefix(end);
+    return field;
+  }
+
+  // The line after the last field taken, exactly as it stands.
+  std::string_view Rest() const { return rest_; }
+
+ private:
+  std::string_view rest_;
+};
+
+template <typename T>
+std::optional<T> Number(std::string_view text) {
+  T value{};
+  const char* end = text.data() + text.size();
+  const auto [ptr, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+// The arguments of an event after its word; an error message, or nothing.
+std::optional<std::string> ParseArguments(std::string_view word, Fields& fields,
+                                          InputEvent& event) {
+  switch (event.kind) {
+    case Kind::KeyDown:
+    case Kind::KeyUp: {
+      const std::string_view name = fields.Next();
+      if (name.empty()) return std::string(word) + " needs a key";
+      const Named<int>* key = FindName(kKeys, name);
+      if (!key) return "unknown key " + Quoted(name);
+      event.key = key->value;
+      break;
+    }
+    case Kind::MouseMove:
+    case Kind::MouseDown: {
+      for (float* coordinate : {&event.x, &event.y}) {
+        const std::string_view text = fields.Next();
+        if (text.empty()) return std::string(word) + " needs X and Y";
+        const std::optional<float> value = Number<float>(text);
+        if (!value || !std::isfinite(*value)) return Quoted(text) + " is not a coordinate";
+        *coordinate = *value;
+      }
+      if (event.kind == Kind::MouseMove) break;
+      if (const std::string_view name = fields.Next(); !name.empty()) {
+        const Named<MouseButton>* button = FindName(kButtons, name);
+        if (!button) return "unknown button " + Quoted(name);
+        event.button = button->value;
+      }
+      break;
+    }
+    case Kind::TextInput: {
+      // One blank after the word, then the text as it stands, to the line end.
+      const std::string_view rest = fields.Rest();
+      if (rest.size() < 2) return std::string(word) + " needs text";
+      const std::string_view text = rest.substr(1);
+      if (!IsUtf8(text)) return "the text is not UTF-8";
+      event.text = std::string(text);
+      return std::nullopt;
+    }
+    case Kind::Quit:
+      break;
+  }
+  if (const std::string_view extra = fields.Next(); !extra.empty()) {
+    return "unexpected " + Quoted(extra) + " after the event";
+  }
+  return std::nullopt;
+}
+
+// A line that is neither blank nor a comment: its event, or what is wrong.
+std::variant<ScriptEvent, std::string> ParseLine(std::string_view line) {
+  Fields fields(line);
+  const std::string_view tickText = fields.Next();
+  const std::optional<std::int64_t> tick = Number<std::int64_t>(tickText);
+  if (!tick || *tick < 1) {
+    return "the tick must be a whole number, 1 or more, not " + Quoted(tickText);
+  }
+  const std::string_view word = fields.Next();
+  if (word.empty()) return "an event must follow the tick";
+  const Named<Kind>* kind = FindName(kEventWords, word);
+  if (!kind) return "unknown event " + Quoted(word);
+
+  ScriptEvent event{*tick, InputEvent{}};
+  event.event.kind = kind->value;
+  if (auto error = ParseArguments(kind->name, fields, event.event)) return *std::move(error);
+  return event;
+}
+
+bool IsSkipped(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(" \t");
+  return first == line.npos || line[first] == '#';
+}
+
+std::string Decimal(float value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 9);
+  return std::string(text, end.ptr);
+}
+
+}  // namespace
+
+std::variant<std::vector<ScriptEvent>, std::string> ParseScript(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  std::vector<ScriptEvent> events;
+  std::int64_t lineNumber = 0;
+  while (!text.empty()) {
+    ++lineNumber;
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(end);
+    if (text.starts_with("\r\n")) {
+      text.remove_prefix(2);
+    } else if (!text.empty()) {
+      text.remove_prefix(1);
+    }
+    if (IsSkipped(line)) continue;
+    auto result = ParseLine(line);
+    if (auto* error = std::get_if<std::string>(&result)) {
+      return "script line " + std::to_string(lineNumber) + ": " + *error;
+    }
+    events.push_back(std::move(std::get<ScriptEvent>(result)));
+  }
+  std::stable_sort(events.begin(), events.end(),
+                   [](const ScriptEvent& a, const ScriptEvent& b) { return a.tick < b.tick; });
+  return events;
+}
+
+std::string ScriptLine(std::int64_t tick, const InputEvent& event) {
+  const Named<Kind>* word = FindValue(kEventWords, event.kind);
+  if (tick < 1 || !word) return {};
+  std::string line = std::to_string(tick) + ' ' + std::string(word->name);
+  switch (event.kind) {
+    case Kind::KeyDown:
+    case Kind::KeyUp: {
+      const Named<int>* key = FindValue(kKeys, event.key);
+      if (!key) return {};
+      return line + ' ' + std::string(key->name);
+    }
+    case Kind::MouseMove:
+    case Kind::MouseDown: {
+      if (!std::isfinite(event.x) || !std::isfinite(event.y)) return {};
+      line += ' ' + Decimal(event.x) + ' ' + Decimal(event.y);
+      if (event.kind == Kind::MouseMove) return line;
+      const Named<MouseButton>* button = FindValue(kButtons, event.button);
+      if (!button) return {};
+      return line + ' ' + std::string(button->name);
+    }
+    case Kind::TextInput:
+      if (event.text.empty() || event.text.find_first_of("\r\n") != std::string::npos ||
+          !IsUtf8(event.text)) {
+        return {};
+      }
+      return line + ' ' + event.text;
+    case Kind::Quit:
+      return line;
+  }
+  return {};
+}
+
+}  // namespace quillmoor

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "platform/input.h"
+
+namespace quillmoor {
+
+// An input event and the game tick before which it applies.
+struct ScriptEvent {
+  std::int64_t tick;
+  InputEvent event;
+};
+
+// A headless script: one event a line, "TICK EVENT ARGS", for example
+//   12 down W        30 up w          40 move 100 225.5
+//   41 click 100 225 right            77 type Иван     90 quit
+// Keys: W A S D Up Down Left Right Escape Return Backspace. Words in any
+// case; blank lines and lines starting with '#' are skipped. The events
+// come sorted by tick, in file order within a tick. A bad line gives
+// "script line N: what is wrong" and no events.
+std::variant<std::vector<ScriptEvent>, std::string> ParseScript(std::string_view text);
+
+// The script line for an event, without a line end; ParseScript reads it
+// back to the same event. Empty when the format cannot hold the event: a key
+// not in the list, a coordinate that is not finite, text that is empty,
+// holds a line end or is not UTF-8, a tick below 1.
+std::string ScriptLine(std::int64_t tick, const InputEvent& event);
+
+}  // namespace quillmoor

@@ -1,0 +1,220 @@
+#include "shell/script.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <limits>
+
+namespace quillmoor {
+namespace {
+
+using ::testing::HasSubstr;
+using Kind = InputEvent::Kind;
+
+std::vector<ScriptEvent> Events(std::string_view text) {
+  auto parsed = ParseScript(text);
+  if (auto* error = std::get_if<std::string>(&parsed)) {
+    ADD_FAILURE() << *error;
+    return {};
+  }
+  return std::get<std::vector<ScriptEvent>>(std::move(parsed));
+}
+
+std::string Error(std::string_view text) {
+  const auto parsed = ParseScript(text);
+  if (const auto* error = std::get_if<std::string>(&parsed)) return *error;
+  return "no error";
+}
+
+InputEvent Key(Kind kind, int key) {
+  InputEvent event;
+  event.kind = kind;
+  event.key = key;
+  return event;
+}
+
+InputEvent Pointer(Kind kind, float x, float y, MouseButton button = MouseButton::Left) {
+  InputEvent event;
+  event.kind = kind;
+  event.x = x;
+  event.y = y;
+  event.button = button;
+  return event;
+}
+
+InputEvent Text(std::string text) {
+  InputEvent event;
+  event.kind = Kind::TextInput;
+  event.text = std::move(text);
+  return event;
+}
+
+void ExpectSame(const InputEvent& actual, const InputEvent& expected) {
+  EXPECT_EQ(actual.kind, expected.kind);
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(actual.x), std::bit_cast<std::uint32_t>(expected.x));
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(actual.y), std::bit_cast<std::uint32_t>(expected.y));
+  EXPECT_EQ(actual.button, expected.button);
+  EXPECT_EQ(actual.key, expected.key);
+  EXPECT_EQ(actual.text, expected.text);
+}
+
+TEST(Script, EveryEventKindInAnyCase) {
+  const std::vector<ScriptEvent> events = Events(
+      "1 down W\n"
+      "2 UP backspace\n"
+      "3 Move 12.5 -0.25\n"
+      "4 click 400 300\n"
+      "5 CLICK 1e2 7 Middle\n"
+      "6 click 0 0 RIGHT\n"
+      "7 Type Иван Петров\n"
+      "8 QUIT\n");
+  ASSERT_EQ(events.size(), 8u);
+  for (std::size_t i = 0; i < events.size(); ++i) EXPECT_EQ(events[i].tick, std::int64_t(i + 1));
+  ExpectSame(events[0].event, Key(Kind::KeyDown, vk::W));
+  ExpectSame(events[1].event, Key(Kind::KeyUp, vk::Back));
+  ExpectSame(events[2].event, Pointer(Kind::MouseMove, 12.5f, -0.25f));
+  ExpectSame(events[3].event, Pointer(Kind::MouseDown, 400, 300, MouseButton::Left));
+  ExpectSame(events[4].event, Pointer(Kind::MouseDown, 100, 7, MouseButton::Middle));
+  ExpectSame(events[5].event, Pointer(Kind::MouseDown, 0, 0, MouseButton::Right));
+  ExpectSame(events[6].event, Text("Иван Петров"));
+  EXPECT_EQ(events[7].event.kind, Kind::Quit);
+}
+
+TEST(Script, EveryKeyInAnyCase) {
+  std::vector<int> keys;
+  for (const ScriptEvent& e : Events("1 down w\n1 down A\n1 down s\n1 down D\n1 down UP\n"
+                                     "1 down down\n1 down LeFt\n1 down right\n1 down ESCAPE\n"
+                                     "1 down return\n1 down BackSpace\n")) {
+    keys.push_back(e.event.key);
+  }
+  EXPECT_THAT(keys, ::testing::ElementsAre(vk::W, vk::A, vk::S, vk::D, vk::Up, vk::Down, vk::Left,
+                                           vk::Right, vk::Escape, vk::Return, vk::Back));
+}
+
+TEST(Script, SkipsCommentsAndBlankLinesAtEveryLineEnd) {
+  const std::vector<ScriptEvent> events = Events(
+      "# a comment\r\n"
+      "\r\n"
+      "  \t# an indented comment\r"
+      " \t \n"
+      "\t3 \t down\t  S  \r\n"
+      "4 quit");
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].tick, 3);
+  ExpectSame(events[0].event, Key(Kind::KeyDown, vk::S));
+  EXPECT_EQ(events[1].tick, 4);
+  EXPECT_TRUE(Events("").empty());
+  EXPECT_TRUE(Events("\n\n# nothing\n").empty());
+  // CR LF is one line end; CR alone and LF alone are one each.
+  EXPECT_EQ(Error("1 quit\r\n\r\n1 quit\r\r1 quit\n\n1 jump"),
+            "script line 7: unknown event \"jump\"");
+  // A byte-order mark in front of the first line is not part of it.
+  const std::string marked = "\xEF\xBB\xBF" + std::string("5 quit");
+  EXPECT_EQ(Events(marked).size(), 1u);
+}
+
+TEST(Script, SortsByTickKeepingFileOrderWithinATick) {
+  const std::vector<ScriptEvent> events =
+      Events("30 down W\n10 type a\n30 up W\n10 type b\n20 quit\n10 type c\n");
+  std::vector<std::string> order;
+  for (const ScriptEvent& e : events) {
+    order.push_back(std::to_string(e.tick) + (e.event.text.empty() ? "" : e.event.text) +
+                    (e.event.kind == Kind::KeyUp ? "up" : ""));
+  }
+  EXPECT_THAT(order, ::testing::ElementsAre("10a", "10b", "10c", "20", "30", "30up"));
+}
+
+TEST(Script, TypeKeepsTheRestOfTheLineExactly) {
+  EXPECT_EQ(Events("3 type  two  spaces  ")[0].event.text, " two  spaces  ");
+  EXPECT_EQ(Events("3 type #not a comment\r\n")[0].event.text, "#not a comment");
+  EXPECT_EQ(Events("3 type\tx")[0].event.text, "x");
+  EXPECT_EQ(Events("3   type   ")[0].event.text, "  ");
+}
+
+TEST(Script, BadLinesSayWhereAndWhat) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"0 quit", "script line 1: the tick must be a whole number, 1 or more, not \"0\""},
+      {"+4 quit", "line 1: the tick must be a whole number"},
+      {"1.5 quit", "line 1: the tick must be a whole number"},
+      {"99999999999999999999 quit", "line 1: the tick must be a whole number"},
+      {"quit", "line 1: the tick must be a whole number, 1 or more, not \"quit\""},
+      {"\n\n12", "script line 3: an event must follow the tick"},
+      {"1 jump", "line 1: unknown event \"jump\""},
+      {"1 down", "line 1: down needs a key"},
+      {"1 up Q", "line 1: unknown key \"Q\""},
+      {"1 down W S", "line 1: unexpected \"S\" after the event"},
+      {"1 move 5", "line 1: move needs X and Y"},
+      {"1 move 5 y", "line 1: \"y\" is not a coordinate"},
+      {"1 move 5,5 1", "line 1: \"5,5\" is not a coordinate"},
+      {"1 move nan 1", "line 1: \"nan\" is not a coordinate"},
+      {"1 move 1e39 1", "line 1: \"1e39\" is not a coordinate"},
+      {"1 move 1 2 left", "line 1: unexpected \"left\" after the event"},
+      {"1 click 1 2 side", "line 1: unknown button \"side\""},
+      {"1 click 1 2 left 3", "line 1: unexpected \"3\" after the event"},
+      {"1 type", "line 1: type needs text"},
+      {"1 type \xD0", "line 1: the text is not UTF-8"},
+      {"1 type \xC0\xAF", "line 1: the text is not UTF-8"},
+      {"1 type \xED\xA0\x80", "line 1: the text is not UTF-8"},
+      {"1 type \xE0\x80\x80", "line 1: the text is not UTF-8"},
+      {"1 type \xF4\x90\x80\x80", "line 1: the text is not UTF-8"},
+      {"1 quit now", "line 1: unexpected \"now\" after the event"},
+      {"1 quit\n2 down W\n3 up\n", "script line 3: up needs a key"},
+  };
+  for (const auto& [text, message] : cases) EXPECT_THAT(Error(text), HasSubstr(message)) << text;
+}
+
+TEST(Script, LinesAreWrittenInTheFormat) {
+  EXPECT_EQ(ScriptLine(12, Key(Kind::KeyDown, vk::W)), "12 down W");
+  EXPECT_EQ(ScriptLine(13, Key(Kind::KeyUp, vk::Back)), "13 up Backspace");
+  EXPECT_EQ(ScriptLine(40, Pointer(Kind::MouseDown, 100, 225)), "40 click 100 225 left");
+  EXPECT_EQ(ScriptLine(41, Pointer(Kind::MouseMove, 0.1f, -3)), "41 move 0.100000001 -3");
+  EXPECT_EQ(ScriptLine(77, Text("Иван")), "77 type Иван");
+  EXPECT_EQ(ScriptLine(90, InputEvent{}), "90 quit");
+}
+
+TEST(Script, WrittenLinesReadBackToTheSameEvent) {
+  const float tiny = std::numeric_limits<float>::denorm_min();
+  const std::vector<InputEvent> events = {
+      Key(Kind::KeyDown, vk::Escape),
+      Key(Kind::KeyUp, vk::Return),
+      Pointer(Kind::MouseMove, 123.456789f, 0.1f),
+      Pointer(Kind::MouseMove, -0.0f, 1.0f / 3.0f),
+      Pointer(Kind::MouseMove, tiny, std::numeric_limits<float>::max()),
+      Pointer(Kind::MouseDown, 799.999939f, 1e-7f, MouseButton::Right),
+      Pointer(Kind::MouseDown, 400, 300, MouseButton::Middle),
+      Text("Ёжик в тумане"),
+      Text("  #x\t "),
+      Text("ß€𝄞"),
+      InputEvent{},
+  };
+  std::string script;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const std::string line = ScriptLine(std::int64_t(i + 1), events[i]);
+    ASSERT_FALSE(line.empty()) << i;
+    script += line + "\n";
+  }
+  const std::vector<ScriptEvent> read = Events(script);
+  ASSERT_EQ(read.size(), events.size());
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(read[i].tick, std::int64_t(i + 1));
+    ExpectSame(read[i].event, events[i]);
+  }
+}
+
+TEST(Script, EventsTheFormatCannotHoldGiveNoLine) {
+  EXPECT_EQ(ScriptLine(0, InputEvent{}), "");
+  EXPECT_EQ(ScriptLine(5, Key(Kind::KeyDown, 'Q')), "");
+  EXPECT_EQ(ScriptLine(5, Pointer(Kind::MouseMove, std::nanf(""), 1)), "");
+  EXPECT_EQ(ScriptLine(5, Pointer(Kind::MouseDown, 1, INFINITY)), "");
+  EXPECT_EQ(ScriptLine(5, Pointer(Kind::MouseDown, 1, 1, MouseButton(3))), "");
+  EXPECT_EQ(ScriptLine(5, Text("")), "");
+  EXPECT_EQ(ScriptLine(5, Text("a\nb")), "");
+  EXPECT_EQ(ScriptLine(5, Text("a\rb")), "");
+  EXPECT_EQ(ScriptLine(5, Text("\xFF")), "");
+}
+
+}  // namespace
+}  // namespace quillmoor

@@ -1,0 +1,144 @@
+#include "shell/trace.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "platform/fatal_error.h"
+#include "support/recording_platform.h"
+#include "support/temp_dir.h"
+
+namespace quillmoor {
+namespace {
+
+using ::testing::HasSubstr;
+
+constexpr char kHeader[] =
+    "tick,GameState,CameraMode,Speed,Distance,RaceTime,CraftAngle,CraftAngleSigned,ThrottleState,"
+    "TurnRate,FieldOfView,LiftOffset,AtTopSpeed,GreenContact,RedContact,VisibleCount,PickupActive,"
+    "PickupZ,PickupAngle,TintActive,TintTicks,AsteroidActive,AsteroidX,AsteroidZ,BlinkOn,Flicker,"
+    "EyeX,EyeY,EyeZ,AtX,AtY,AtZ,MenuItemState,MenuVisible,IntroActive,CanContinue,Exiting,"
+    "ShowRaceResult,NewRecordRank,MenuPulse,TintPhase,CycleRed,CycleGreen,CycleBlue,FlyerX,FlyerZ";
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::stringstream stream(text);
+  for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
+  return parts;
+}
+
+// The rows of a trace file after the header, by column name.
+std::vector<std::map<std::string, std::string>> ReadRows(const std::filesystem::path& file) {
+  const std::string text = test::ReadAll(file);
+  EXPECT_TRUE(text.ends_with('\n'));
+  const std::vector<std::string> lines = Split(text, '\n');
+  EXPECT_EQ(lines.at(0), kHeader);
+  const std::vector<std::string> names = Split(lines.at(0), ',');
+  std::vector<std::map<std::string, std::string>> rows;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::vector<std::string> values = Split(lines[i], ',');
+    EXPECT_EQ(values.size(), names.size()) << lines[i];
+    auto& row = rows.emplace_back();
+    for (std::size_t c = 0; c < names.size() && c < values.size(); ++c) row[names[c]] = values[c];
+  }
+  return rows;
+}
+
+struct TraceTest : ::testing::Test {
+  test::TempDir dir;
+  std::filesystem::path file = dir.path() / "trace.csv";
+  test::RecordingPlatform services;
+  Game game{services.platform, "/nonexistent"};
+};
+
+TEST_F(TraceTest, HeaderAndARowOfAFreshGame) {
+  TraceWriter writer(file);
+  writer.Row(1, game);
+  writer.Close();
+  const auto rows = ReadRows(file);
+  ASSERT_EQ(rows.size(), 1u);
+  // clang-format off
+  const std::map<std::string, std::string> expected = {
+      {"tick", "1"}, {"GameState", "4"}, {"CameraMode", "2"},
+      {"Speed", "0"}, {"FieldOfView", "45"}, {"AtTopSpeed", "0"},
+      {"PickupZ", "1"}, {"EyeY", "-2"}, {"AtZ", "1"},
+      {"MenuItemState", "00000"}, {"MenuVisible", "1"}, {"IntroActive", "1"},
+      {"NewRecordRank", "0"}, {"TintPhase", "1"}, {"FlyerX", "10"},
+      {"FlyerZ", "-14"},
+  };
+  // clang-format on
+  for (const auto& [column, value] : expected) EXPECT_EQ(rows[0].at(column), value) << column;
+}
+
+TEST_F(TraceTest, EachColumnShowsItsOwnField) {
+  SimulationState& sim = game.sim;
+  sim.Speed = 0.1f;
+  sim.CraftAngle = 280;
+  sim.CraftAngleSigned = -80;
+  sim.RedContact = true;
+  sim.TintTicks = -7;
+  sim.AsteroidX = 1e-7f;
+  sim.AsteroidZ = 123456792;
+  sim.MenuItemState = {0, 1, 2, 0, 1};
+  sim.CycleRed = 0.5f;
+  sim.CycleGreen = 0.75f;
+  sim.CycleBlue = 0.125f;
+  game.graphics.Camera = {1, 2, 3, 4, 5, 6};
+  game.best.NewRecordRank = 5;
+  TraceWriter writer(file);
+  writer.Row(2000, game);
+  writer.Close();
+  const auto rows = ReadRows(file);
+  ASSERT_EQ(rows.size(), 1u);
+  // clang-format off
+  const std::map<std::string, std::string> expected = {
+      {"tick", "2000"}, {"Speed", "0.100000001"}, {"CraftAngle", "280"},
+      {"CraftAngleSigned", "-80"}, {"GreenContact", "0"}, {"RedContact", "1"},
+      {"TintTicks", "-7"}, {"AsteroidX", "1.00000001e-07"}, {"AsteroidZ", "123456792"},
+      {"EyeX", "1"}, {"EyeY", "2"}, {"EyeZ", "3"}, {"AtX", "4"}, {"AtY", "5"}, {"AtZ", "6"},
+      {"MenuItemState", "01201"}, {"NewRecordRank", "5"},
+      {"CycleRed", "0.5"}, {"CycleGreen", "0.75"}, {"CycleBlue", "0.125"},
+  };
+  // clang-format on
+  for (const auto& [column, value] : expected) EXPECT_EQ(rows[0].at(column), value) << column;
+}
+
+TEST_F(TraceTest, ManyRowsAllArrive) {
+  {
+    TraceWriter writer(file);
+    for (std::int64_t tick = 1; tick <= 2000; ++tick) {
+      game.sim.Distance = float(tick);
+      writer.Row(tick, game);
+    }
+  }  // the destructor flushes
+  const auto rows = ReadRows(file);
+  ASSERT_EQ(rows.size(), 2000u);
+  EXPECT_EQ(rows[1999].at("tick"), "2000");
+  EXPECT_EQ(rows[1999].at("Distance"), "2000");
+}
+
+TEST_F(TraceTest, FailuresNameTheFile) {
+  try {
+    TraceWriter writer(dir.path() / "missing" / "trace.csv");
+    FAIL() << "no error";
+  } catch (const FatalError& error) {
+    EXPECT_THAT(error.what(), HasSubstr("Не удаётся записать файл " +
+                                        (dir.path() / "missing" / "trace.csv").string()));
+  }
+  // A full disk shows at the latest when the file is closed.
+  try {
+    TraceWriter writer("/dev/full");
+    writer.Row(1, game);
+    writer.Close();
+    FAIL() << "no error";
+  } catch (const FatalError& error) {
+    EXPECT_THAT(error.what(), HasSubstr("Не удаётся записать файл /dev/full"));
+  }
+  // Left to the destructor, the same failure passes silently.
+  EXPECT_NO_THROW({ TraceWriter writer("/dev/full"); });
+}
+
+}  // namespace
+}  // namespace quillmoor
