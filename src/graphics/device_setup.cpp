@@ -48,6 +48,10 @@ void SetupLights(Game& game) {
   game.graphics.ClearColor = kSkyBlue;
 }
 
+void SetAmbient(Game& game, Argb colour) {
+  game.graphics.Device->SetRenderState(RenderState::Ambient, colour);
+}
+
 void SetupMatrices(Game& game) {
   GraphicsState& g = game.graphics;
   const CameraPoints& c = g.Camera;

@@ -22,11 +22,11 @@ enum class MouseButton : std::uint8_t { Left = 1, Right = 2, Middle = 4 };
 
 // Window events, pointer positions in the logical 800 x 600 screen.
 struct InputEvent {
-  enum class Kind : std::uint8_t { Quit, MouseMove, MouseDown, KeyDown, TextInput };
+  enum class Kind : std::uint8_t { Quit, MouseMove, MouseDown, KeyDown, KeyUp, TextInput };
   Kind kind = Kind::Quit;
   float x = 0, y = 0;
   MouseButton button = MouseButton::Left;
-  int key = 0;       // KeyDown: virtual-key code
+  int key = 0;       // KeyDown, KeyUp: virtual-key code
   std::string text;  // TextInput: UTF-8
 };
 

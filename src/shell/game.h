@@ -2,12 +2,15 @@
 
 #include <filesystem>
 
+#include "besttimes/best_times_state.h"
 #include "graphics/graphics_state.h"
+#include "input/input_state.h"
 #include "net/net_state.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/sound.h"
 #include "platform/window.h"
 #include "shell/map_file.h"
 #include "shell/shell_state.h"
@@ -22,6 +25,7 @@ struct Platform {
   Clock& clock;
   Dialogs& dialogs;
   GraphicsSystem& graphics;
+  Sound& sound;
 };
 
 // The whole game: its window's state and every subsystem's.
@@ -36,6 +40,8 @@ struct Game {
   MapState map;
   GraphicsState graphics;
   SimulationState sim;
+  InputState input;
+  BestTimesState best;
 };
 
 }  // namespace quillmoor

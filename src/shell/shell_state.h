@@ -22,6 +22,8 @@ struct ShellState {
   // runs from the start.
   bool Timer1Enabled = false;
   bool Timer2Enabled = true;
+  // The window has closed: the run ends.
+  bool Unloaded = false;
 };
 
 }  // namespace quillmoor

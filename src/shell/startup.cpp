@@ -2,10 +2,13 @@
 
 #include <system_error>
 
+#include "besttimes/best_times.h"
 #include "graphics/device_setup.h"
 #include "platform/files.h"
 #include "settings/config_file.h"
 #include "shell/game.h"
+#include "simulation/game_tick.h"
+#include "simulation/race_control.h"
 
 namespace quillmoor {
 
@@ -50,7 +53,11 @@ void Form_Load(Game& game) {
   ReadConfiguration(game);
   // 5. The track.
   ReadMap(game);
+  // 6. The best-times table.
+  LoadBestTimes(game);
   // 7. Camera and 8. menu state: at their start values.
+  // 9. The menu scene.
+  InitScene(game);
   // 10. Window state.
   if (game.shell.DisplayMode == display_mode::FullScreen) game.platform.window.Maximize();
   // 11. Device.
@@ -69,6 +76,8 @@ void Form_Load(Game& game) {
     g.ViewHeight = g.FullScreenHeight;
   }
   g.AspectRatio = static_cast<float>(double(g.ViewWidth) / double(g.ViewHeight));
+  // 18. One menu tick before the first frame.
+  MenuTick(game);
   // 19. Matrices.
   SetupMatrices(game);
   // 20. The frame timer starts; from now on the timers drive the game.

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "platform/headless/held_keys.h"
+#include "platform/held_keys.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/recording/recording_graphics.h"
+#include "platform/recording/recording_sound.h"
 #include "platform/recording/recording_window.h"
 #include "shell/game.h"
 
@@ -16,7 +17,8 @@ struct RecordingPlatform {
   VirtualClock clock{0.0};
   RecordingDialogs dialogs{log};
   RecordingGraphicsSystem graphics{log};
-  Platform platform{window, keyboard, clock, dialogs, graphics};
+  RecordingSound sound{log};
+  Platform platform{window, keyboard, clock, dialogs, graphics, sound};
 };
 
 }  // namespace quillmoor::test

@@ -1,0 +1,157 @@
+#include "simulation/race_control.h"
+
+#include <cmath>
+
+#include "graphics/device_setup.h"
+#include "input/cursor.h"
+#include "shell/game.h"
+#include "simulation/camera_motion.h"
+#include "sound/sound_files.h"
+
+namespace quillmoor {
+
+namespace {
+
+constexpr std::int32_t kQuieter = -400;  // hundredths of a decibel
+
+bool MusicOn(const Game& game) { return game.shell.MusicOn == 1; }
+
+void PlaceTunnelPieces(SimulationState& s) { s.TunnelSegZ = {0, 0, 30, 60, 90, 120}; }
+
+// The menu music gives way to the race music.
+void SwitchToRaceMusic(Game& game) {
+  if (!MusicOn(game)) return;
+  game.platform.sound.Stop(sound_file::MenuMusic);
+  game.platform.sound.Play(sound_file::RaceMusic, /*looping=*/true);
+}
+
+void ShowRaceResult(Game& game) {
+  game.sim.MenuItemState[menu_item::BestTimes] = item_state::Chosen;
+  game.sim.ShowRaceResult = true;
+  game.best.RecordCheckDue = true;
+}
+
+}  // namespace
+
+void InitScene(Game& game) {
+  SimulationState& s = game.sim;
+  s.FlyerPos = Point3{10, 6, -14};
+  s.StationPos = Point3{-1, 5.8f, -9};
+  s.ExitTicks = 0;
+  s.Exiting = false;
+  s.MenuVisible = true;
+  PlaceTunnelPieces(s);
+  s.MenuPulse = 0;
+  s.MenuPulseFalling = false;
+  s.Random.Randomize(game.platform.clock.TimeOfDay());
+  StartColourCycle(s, static_cast<std::uint8_t>(std::floor(s.Random.Rnd() * 6) + 1));
+  s.CycleStep = 0.0001f;
+}
+
+void ResetRace(Game& game) {
+  SimulationState& s = game.sim;
+  s.Speed = 0;
+  s.Acceleration = 0.001f;
+  s.ChaseAngle = 0;
+  s.CraftAngle = 0;
+  s.CraftAngleSigned = 0;
+  s.AngleLimit = 80;
+  s.TurnRate = 0;
+  s.ThrottleState = 0;
+  s.GreenContact = false;
+  s.RedContact = false;
+  PlaceTunnelPieces(s);
+  s.Flicker = 0;
+  s.Distance = 0;
+  s.LiftOffset = 0;
+  s.BlinkCounter = 0;
+  s.BlinkOn = false;
+  s.RaceTime = 0;
+  s.PickupZ = 1;
+  s.PickupAngleNorm = 9;
+  s.PickupActive = false;
+  s.TintActive = false;
+  if (MusicOn(game)) game.platform.sound.SetVolume(sound_file::RaceMusic, kQuieter);
+}
+
+void BeginNewRace(Game& game) {
+  SwitchToRaceMusic(game);
+  game.platform.sound.Play(sound_file::MenuClick, /*looping=*/false);
+  game.sim.MenuItemState[menu_item::NewGame] = item_state::Chosen;  // the fly-in runs
+  game.sim.MenuItemState[menu_item::BestTimes] = item_state::Normal;
+  game.sim.MenuItemState[menu_item::Credits] = item_state::Normal;
+  game.sim.MenuItemState[menu_item::Exit] = item_state::Normal;
+  game.sim.MenuVisible = false;
+  ResetRace(game);
+  game.sim.ObjectSlots[3].Angle = game.sim.CraftAngle;
+  HideMouseCursor(game);
+}
+
+void ContinueRace(Game& game) {
+  SwitchToRaceMusic(game);
+  game.platform.sound.Play(sound_file::MenuClick, /*looping=*/false);
+  if (game.sim.TintActive) SetAmbient(game, kAmbientTint);
+  game.sim.GameState = game_state::Race;
+  game.platform.sound.Play(sound_file::Engine, /*looping=*/true);
+  HideMouseCursor(game);
+}
+
+void RequestExit(Game& game) {
+  game.sim.Exiting = true;
+  SetAmbient(game, kAmbientExit);
+}
+
+void PauseRace(Game& game) {
+  SimulationState& s = game.sim;
+  if (MusicOn(game)) game.platform.sound.Play(sound_file::MenuMusic, /*looping=*/true);
+  ShowMouseCursor(game);
+  s.MenuItemState = {};
+  s.MenuVisible = true;
+  s.CanContinue = s.Distance < kFinishLine ? 1 : 0;
+  if (s.Distance > kFinishLine) ShowRaceResult(game);
+  s.GameState = game_state::Menu;
+  SetAmbient(game, kAmbientWhite);
+  game.platform.sound.Stop(sound_file::Engine);
+  if (MusicOn(game)) game.platform.sound.Stop(sound_file::RaceMusic);
+  game.graphics.FieldOfView = 45;
+}
+
+void ResumeRace(Game& game) {
+  if (game.sim.TintActive) SetAmbient(game, kAmbientTint);
+  game.sim.GameState = game_state::Race;
+  if (MusicOn(game)) {
+    game.platform.sound.Play(sound_file::RaceMusic, /*looping=*/true);
+    game.platform.sound.Stop(sound_file::MenuMusic);
+  }
+  game.platform.sound.Play(sound_file::Engine, /*looping=*/true);
+  HideMouseCursor(game);
+}
+
+void StartRace(Game& game) {
+  game.graphics.Camera.EyeZ = static_cast<float>(-0.8);
+  game.platform.sound.Play(sound_file::RaceStart, /*looping=*/false);
+  game.platform.sound.SetVolume(sound_file::RaceStart, kQuieter);
+  game.platform.sound.Play(sound_file::Engine, /*looping=*/true);
+  game.sim.HintActive = true;
+  game.sim.HintTicks = 0;
+  game.sim.GameState = game_state::Race;
+}
+
+void EndRace(Game& game) {
+  SimulationState& s = game.sim;
+  s.MenuItemState = {};
+  s.MenuVisible = true;
+  s.CanContinue = 0;
+  s.GameState = game_state::Menu;
+  game.platform.sound.Stop(sound_file::Engine);
+  ShowRaceResult(game);
+  if (MusicOn(game)) {
+    game.platform.sound.Stop(sound_file::RaceMusic);
+    game.platform.sound.Play(sound_file::MenuMusic, /*looping=*/true);
+  }
+  ShowMouseCursor(game);
+  game.graphics.FieldOfView = 45;
+  SetAmbient(game, kAmbientWhite);
+}
+
+}  // namespace quillmoor

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+#include "shell/game.h"
+#include "support/recording_platform.h"
+#include "support/temp_dir.h"
+
+namespace quillmoor::test {
+
+// A game started on the recording backends with its own Data folder,
+// the start-up's calls cleared from the log.
+struct LoadedGame {
+  explicit LoadedGame(std::string_view map = "0");
+
+  TempDir dir;
+  RecordingPlatform services;
+  Game game{services.platform, dir.path() / "Data"};
+};
+
+}  // namespace quillmoor::test
