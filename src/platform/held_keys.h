@@ -6,7 +6,8 @@
 
 namespace quillmoor {
 
-// The keyboard of a headless run: keys are held by what the run says.
+// The polled keyboard, held and released by the key events of the window
+// or of a script.
 class HeldKeys final : public Keyboard {
  public:
   void Press(int virtualKey) { held_.set(std::size_t(virtualKey) & 0xFF); }

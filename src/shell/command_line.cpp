@@ -14,6 +14,11 @@ const char* const kUsage =
     "  --screenshot TICK:FILE save the frame drawn after that tick as PNG (repeatable)\n"
     "  --clock SECONDS        the time of day at tick 0, seconds since midnight\n"
     "                         (headless default 0; it advances 0.02 s per tick)\n"
+    "  --script FILE          headless: play the events of FILE, one a line:\n"
+    "                         TICK down|up KEY, TICK move|click X Y [left|right|middle],\n"
+    "                         TICK type TEXT, TICK quit\n"
+    "  --record FILE          write the session's events to FILE as such a script\n"
+    "  --trace FILE           write the game's state after every tick as CSV\n"
     "  --version              print the version and end\n"
     "  --help                 print this text and end\n";
 
@@ -51,7 +56,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
     };
     const bool takesValue = option == "--data" || option == "--ticks" ||
                             option == "--frame-every" || option == "--screenshot" ||
-                            option == "--clock";
+                            option == "--clock" || option == "--script" ||
+                            option == "--record" || option == "--trace";
     if (!takesValue && inlineValue) return bad("takes no value");
 
     if (option == "--headless") {
@@ -88,12 +94,21 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         return bad("needs seconds since midnight, 0 to 86400");
       }
       line.clock = *seconds;
+    } else if (text->empty()) {
+      return bad("needs a file");
+    } else if (option == "--script") {
+      line.script = std::filesystem::path(std::string(*text));
+    } else if (option == "--record") {
+      line.record = std::filesystem::path(std::string(*text));
+    } else if (option == "--trace") {
+      line.trace = std::filesystem::path(std::string(*text));
     }
   }
   if (line.ticks && !line.screenshots.empty() && line.screenshots.rbegin()->first > *line.ticks) {
     return "--screenshot: tick " + std::to_string(line.screenshots.rbegin()->first) +
            " comes after the last tick, " + std::to_string(*line.ticks);
   }
+  if (line.script && !line.headless) return std::string("--script: only with --headless");
   return line;
 }
 

@@ -18,6 +18,9 @@ struct CommandLine {
   std::int64_t frameEvery = 1;
   std::map<std::int64_t, std::vector<std::filesystem::path>> screenshots;  // by tick
   std::optional<double> clock;  // seconds since midnight at tick 0
+  std::optional<std::filesystem::path> script;  // headless: the events to play
+  std::optional<std::filesystem::path> record;  // the session's events, as a script
+  std::optional<std::filesystem::path> trace;   // a CSV row after every game tick
   bool help = false;
   bool version = false;
 };

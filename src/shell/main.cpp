@@ -11,7 +11,7 @@
 #include "platform/files.h"
 #include "platform/gl/gl_graphics.h"
 #include "platform/headless/console_dialogs.h"
-#include "platform/headless/held_keys.h"
+#include "platform/held_keys.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_dialogs.h"
@@ -19,7 +19,10 @@
 #include "shell/command_line.h"
 #include "shell/game.h"
 #include "shell/main_loop.h"
+#include "shell/script.h"
+#include "shell/session_recorder.h"
 #include "shell/startup.h"
+#include "shell/trace.h"
 
 namespace quillmoor {
 namespace {
@@ -33,13 +36,22 @@ std::filesystem::path DefaultDataDirectory() {
   return DataFilePath(programDirectory, "Data");
 }
 
+using Loop = std::function<int(Game&, RunOutputs)>;
+
 // Start-up, then the loop; a fatal error is shown and ends the run with 1.
-int Run(Platform& platform, const std::filesystem::path& data,
-        const std::function<int(Game&)>& loop) {
+int Run(Platform& platform, const std::filesystem::path& data, const CommandLine& options,
+        const Loop& loop) {
   try {
+    std::optional<TraceWriter> trace;
+    std::optional<SessionRecorder> session;
+    if (options.trace) trace.emplace(*options.trace);
+    if (options.record) session.emplace(*options.record);
     Game game(platform, data);
     Form_Load(game);
-    return loop(game);
+    const int status = loop(game, {trace ? &*trace : nullptr, session ? &*session : nullptr});
+    if (trace) trace->Close();
+    if (session) session->Close();
+    return status;
   } catch (const FatalError& error) {
     platform.dialogs.ShowMessage(kProgramTitle, error.what(), error.icon());
   } catch (const std::exception& error) {
@@ -51,21 +63,42 @@ int Run(Platform& platform, const std::filesystem::path& data,
 
 int RunInWindow(const std::filesystem::path& data, const CommandLine& options) {
   SdlWindow window(SdlWindow::Driver::Native);
+  HeldKeys keyboard;
   SdlClock clock(options.clock);
   SdlDialogs dialogs(window);
   GlGraphicsSystem graphics(window, /*vsync=*/true);
-  Platform platform{window, window, clock, dialogs, graphics};
-  return Run(platform, data, [&](Game& game) { return RunWindowed(game, window, options); });
+  SilentSound sound;
+  Platform platform{window, keyboard, clock, dialogs, graphics, sound};
+  return Run(platform, data, options, [&](Game& game, RunOutputs outputs) {
+    return RunWindowed(game, window, keyboard, options, outputs);
+  });
 }
 
-int RunWithoutScreen(const std::filesystem::path& data, const CommandLine& options) {
+int RunWithoutScreen(const std::filesystem::path& data, const CommandLine& options,
+                     const std::vector<ScriptEvent>& script) {
   SdlWindow window(SdlWindow::Driver::Offscreen);
   VirtualClock clock(options.clock.value_or(0.0));
   HeldKeys keyboard;
   ConsoleDialogs dialogs;
   GlGraphicsSystem graphics(window, /*vsync=*/false);
-  Platform platform{window, keyboard, clock, dialogs, graphics};
-  return Run(platform, data, [&](Game& game) { return RunHeadless(game, clock, options); });
+  SilentSound sound;
+  Platform platform{window, keyboard, clock, dialogs, graphics, sound};
+  return Run(platform, data, options, [&](Game& game, RunOutputs outputs) {
+    return RunHeadless(game, clock, keyboard, script, options, outputs);
+  });
+}
+
+// The script's events, or the reason there are none.
+std::variant<std::vector<ScriptEvent>, std::string> ReadScript(const CommandLine& options) {
+  if (!options.script) return std::vector<ScriptEvent>{};
+  std::optional<std::string> text;
+  try {
+    text = ReadFileBytes(*options.script);
+  } catch (const FatalError& error) {
+    return std::string(error.what());
+  }
+  if (!text) return "--script: no file " + options.script->string();
+  return ParseScript(*text);
 }
 
 }  // namespace
@@ -90,5 +123,12 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path data =
       options.dataDirectory ? *options.dataDirectory : DefaultDataDirectory();
-  return options.headless ? RunWithoutScreen(data, options) : RunInWindow(data, options);
+  const auto script = ReadScript(options);
+  if (const auto* error = std::get_if<std::string>(&script)) {
+    std::cerr << "quillmoor: " << *error << '\n';
+    return 2;
+  }
+  return options.headless
+             ? RunWithoutScreen(data, options, std::get<std::vector<ScriptEvent>>(script))
+             : RunInWindow(data, options);
 }

@@ -3,9 +3,12 @@
 #include "platform/headless/virtual_clock.h"
 #include "platform/image.h"
 #include "platform/input.h"
+#include "shell/event_dispatch.h"
 #include "shell/frame_tick.h"
 #include "shell/game.h"
+#include "shell/session_recorder.h"
 #include "shell/tick_scheduler.h"
+#include "shell/trace.h"
 #include "simulation/game_tick.h"
 
 namespace quillmoor {
@@ -32,54 +35,93 @@ class Screenshots {
   std::map<std::int64_t, std::vector<std::filesystem::path>>::const_iterator pending_, end_;
 };
 
-// False when the event closes the window.
-bool DispatchEvent(Game&, const InputEvent& event) {
-  return event.kind != InputEvent::Kind::Quit;
-}
+// One run of the game: events, ticks and frames, and what they leave behind.
+class Session {
+ public:
+  Session(Game& game, HeldKeys& keys, const CommandLine& options, RunOutputs outputs)
+      : game_(game), keys_(keys), options_(options), outputs_(outputs), screenshots_(options) {}
 
-bool Finished(const CommandLine& options, std::int64_t tick) {
-  return options.ticks && tick >= *options.ticks;
-}
+  std::int64_t TicksRun() const { return tick_; }
+
+  // False when the event closes the window.
+  bool Handle(const InputEvent& event) {
+    if (outputs_.session) outputs_.session->Add(tick_ + 1, event);
+    return DispatchEvent(game_, keys_, event);
+  }
+
+  void Tick() {
+    ++tick_;
+    GameTick(game_);
+    if (outputs_.trace) outputs_.trace->Row(tick_, game_);
+  }
+
+  bool TimerRunning() const { return game_.shell.Timer2Enabled; }
+  bool FramesRunning() const { return game_.shell.Timer1Enabled; }
+  bool FrameDue() const {
+    return tick_ % options_.frameEvery == 0 || screenshots_.DueAt(tick_);
+  }
+
+  void Frame() {
+    Timer1_Timer(game_);
+    screenshots_.Take(game_, tick_);
+  }
+
+  // The window has closed, or the last tick asked for has run.
+  bool Over() const {
+    return game_.shell.Unloaded || (options_.ticks && tick_ >= *options_.ticks);
+  }
+
+ private:
+  Game& game_;
+  HeldKeys& keys_;
+  const CommandLine& options_;
+  RunOutputs outputs_;
+  Screenshots screenshots_;
+  std::int64_t tick_ = 0;
+};
 
 }  // namespace
 
-int RunWindowed(Game& game, EventSource& events, const CommandLine& options) {
+int RunWindowed(Game& game, EventSource& events, HeldKeys& keys, const CommandLine& options,
+                RunOutputs outputs) {
   Clock& clock = game.platform.clock;
   TickScheduler scheduler(clock.Seconds());
-  Screenshots screenshots(options);
-  std::int64_t tick = 0;
-  if (Finished(options, tick)) return 0;
+  Session session(game, keys, options, outputs);
 
-  for (;;) {
+  while (!session.Over()) {
     InputEvent event;
     while (events.PollEvent(event)) {
-      if (!DispatchEvent(game, event)) return 0;
+      if (!session.Handle(event)) return 0;
     }
-    for (int due = scheduler.Due(clock.Seconds()); due > 0 && !Finished(options, tick); --due) {
-      if (!game.shell.Timer2Enabled) break;
-      GameTick(game);
-      ++tick;
+    for (int due = scheduler.Due(clock.Seconds()); due > 0 && !session.Over(); --due) {
+      if (!session.TimerRunning()) break;
+      session.Tick();
     }
-    if (game.shell.Timer1Enabled) {
-      Timer1_Timer(game);
-      screenshots.Take(game, tick);
+    if (session.Over()) break;
+    if (session.FramesRunning()) {
+      session.Frame();
     } else if (events.WaitEvent(event, scheduler.NextTick() - clock.Seconds()) &&
-               !DispatchEvent(game, event)) {
+               !session.Handle(event)) {
       return 0;
     }
-    if (Finished(options, tick)) return 0;
   }
+  return 0;
 }
 
-int RunHeadless(Game& game, VirtualClock& clock, const CommandLine& options) {
-  Screenshots screenshots(options);
-  for (std::int64_t tick = 1; !options.ticks || tick <= *options.ticks; ++tick) {
+int RunHeadless(Game& game, VirtualClock& clock, HeldKeys& keys,
+                const std::vector<ScriptEvent>& script, const CommandLine& options,
+                RunOutputs outputs) {
+  Session session(game, keys, options, outputs);
+  auto next = script.begin();
+  while (!session.Over()) {
+    const std::int64_t tick = session.TicksRun() + 1;
     clock.SetTick(tick);
-    if (game.shell.Timer2Enabled) GameTick(game);
-    if (game.shell.Timer1Enabled && (tick % options.frameEvery == 0 || screenshots.DueAt(tick))) {
-      Timer1_Timer(game);
-      screenshots.Take(game, tick);
+    for (; next != script.end() && next->tick <= tick; ++next) {
+      if (!session.Handle(next->event)) return 0;
     }
+    if (!session.TimerRunning()) break;
+    session.Tick();
+    if (session.FramesRunning() && session.FrameDue()) session.Frame();
   }
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
+#include "support/data_set.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -24,7 +25,7 @@ class HeadlessRun : public ::testing::Test {
 };
 
 TEST_F(HeadlessRun, FiftyTicksOfSkyBlue) {
-  dir_.Write("Data/map.res", "0");
+  test::WriteDataSet(dir_);
   const std::string png = (dir_.path() / "frame.png").string();
   const test::ProgramResult run = Run({"--ticks", "50", "--screenshot", "50:" + png});
   ASSERT_EQ(run.exitCode, 0) << run.err;

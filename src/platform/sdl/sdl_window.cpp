@@ -14,27 +14,6 @@ namespace {
 
 constexpr int kWidth = 800, kHeight = 600;
 
-SDL_Scancode ScancodeOf(int virtualKey) {
-  if (virtualKey >= 'A' && virtualKey <= 'Z') {
-    return SDL_Scancode(SDL_SCANCODE_A + (virtualKey - 'A'));
-  }
-  if (virtualKey >= '1' && virtualKey <= '9') {
-    return SDL_Scancode(SDL_SCANCODE_1 + (virtualKey - '1'));
-  }
-  switch (virtualKey) {
-    case '0': return SDL_SCANCODE_0;
-    case vk::Back: return SDL_SCANCODE_BACKSPACE;
-    case vk::Return: return SDL_SCANCODE_RETURN;
-    case vk::Escape: return SDL_SCANCODE_ESCAPE;
-    case vk::Left: return SDL_SCANCODE_LEFT;
-    case vk::Up: return SDL_SCANCODE_UP;
-    case vk::Right: return SDL_SCANCODE_RIGHT;
-    case vk::Down: return SDL_SCANCODE_DOWN;
-    case 0x20: return SDL_SCANCODE_SPACE;
-    default: return SDL_SCANCODE_UNKNOWN;
-  }
-}
-
 int VirtualKeyOf(SDL_Keycode key) {
   if (key >= SDLK_a && key <= SDLK_z) return 'A' + int(key - SDLK_a);
   if (key >= SDLK_0 && key <= SDLK_9) return '0' + int(key - SDLK_0);
@@ -54,9 +33,9 @@ int VirtualKeyOf(SDL_Keycode key) {
 
 MouseButton ButtonOf(Uint8 button) {
   switch (button) {
+    case SDL_BUTTON_LEFT: return MouseButton::Left;
     case SDL_BUTTON_RIGHT: return MouseButton::Right;
-    case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
-    default: return MouseButton::Left;
+    default: return MouseButton::Middle;  // middle and the extra buttons
   }
 }
 
@@ -177,7 +156,8 @@ bool SdlWindow::Translate(const void* raw, InputEvent& event) {
       logical(e.button.x, e.button.y);
       return true;
     case SDL_KEYDOWN:
-      event.kind = InputEvent::Kind::KeyDown;
+    case SDL_KEYUP:
+      event.kind = e.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
       event.key = VirtualKeyOf(e.key.keysym.sym);
       return event.key != 0;
     case SDL_TEXTINPUT:
@@ -187,15 +167,6 @@ bool SdlWindow::Translate(const void* raw, InputEvent& event) {
     default:
       return false;
   }
-}
-
-bool SdlWindow::IsKeyDown(int virtualKey) {
-  if (!videoStarted_) return false;
-  const SDL_Scancode code = ScancodeOf(virtualKey);
-  if (code == SDL_SCANCODE_UNKNOWN) return false;
-  int count = 0;
-  const Uint8* state = SDL_GetKeyboardState(&count);
-  return code < count && state[code] != 0;
 }
 
 }  // namespace quillmoor

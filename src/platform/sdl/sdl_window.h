@@ -9,7 +9,7 @@ namespace quillmoor {
 
 // The game window through SDL: an OpenGL window of 800 x 600, made hidden
 // when first needed. With the offscreen driver it needs no display at all.
-class SdlWindow final : public Window, public EventSource, public Keyboard {
+class SdlWindow final : public Window, public EventSource {
  public:
   enum class Driver { Native, Offscreen };
 
@@ -35,8 +35,6 @@ class SdlWindow final : public Window, public EventSource, public Keyboard {
 
   bool PollEvent(InputEvent& event) override;
   bool WaitEvent(InputEvent& event, double timeoutSeconds) override;
-
-  bool IsKeyDown(int virtualKey) override;
 
  private:
   bool Translate(const void* sdlEvent, InputEvent& event);
