@@ -1,0 +1,190 @@
+// The game tick: pausing, resuming, the camera switch, the fly-in, the
+// finish and Exit, with the sounds each asks for.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "shell/game.h"
+#include "simulation/game_tick.h"
+#include "simulation/race_control.h"
+#include "support/loaded_game.h"
+
+namespace quillmoor {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::Not;
+
+class GameFlowTest : public ::testing::Test {
+ protected:
+  SimulationState& sim() { return g_.game.sim; }
+  std::vector<std::string> Sounds() const { return g_.services.log.Starting("Sound."); }
+
+  void Ticks(int n) {
+    for (int i = 0; i < n; ++i) GameTick(g_.game);
+  }
+  // One press of a key: down for a tick, then up for a tick.
+  void Tap(int key) {
+    g_.services.keyboard.Press(key);
+    Ticks(1);
+    g_.services.keyboard.Release(key);
+    Ticks(1);
+  }
+  void StartRace() {
+    sim().IntroActive = false;
+    BeginNewRace(g_.game);
+    Ticks(137);
+    ASSERT_EQ(sim().GameState, game_state::Race);
+    g_.services.log.Clear();
+  }
+
+  test::LoadedGame g_;
+};
+
+TEST_F(GameFlowTest, TheIntroEndsAfter300MenuTicksWithTheMusic) {
+  Ticks(298);  // the start-up ran the first
+  EXPECT_TRUE(sim().IntroActive);
+  EXPECT_THAT(Sounds(), IsEmpty());
+  Ticks(1);
+  EXPECT_FALSE(sim().IntroActive);
+  EXPECT_THAT(Sounds(), ElementsAre("Sound.Play s-myz.res looping"));
+}
+
+TEST_F(GameFlowTest, ANewRaceFliesInThenStartsWithItsSounds) {
+  sim().IntroActive = false;
+  BeginNewRace(g_.game);
+  EXPECT_THAT(Sounds(), ElementsAre("Sound.Stop s-myz.res", "Sound.Play s-br01.res looping",
+                                    "Sound.Play s-01.res once", "Sound.Volume s-br01.res -400"));
+  EXPECT_LT(g_.services.window.cursorCounter, 0);
+  g_.services.log.Clear();
+  Ticks(136);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  Ticks(1);
+  EXPECT_EQ(sim().GameState, game_state::Race);
+  EXPECT_TRUE(sim().HintActive);
+  EXPECT_THAT(Sounds(), ElementsAre("Sound.Play s-ac.res once", "Sound.Volume s-ac.res -400",
+                                    "Sound.Play s-s1.res looping"));
+  g_.services.log.Clear();
+  Ticks(1);
+  EXPECT_THAT(Sounds(), ElementsAre("Sound.Frequency s-s1.res 5000"));
+}
+
+TEST_F(GameFlowTest, EscPausesOncePerPressAndResumes) {
+  StartRace();
+  g_.services.keyboard.Press(vk::Escape);
+  Ticks(5);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  EXPECT_EQ(sim().CanContinue, 1);
+  EXPECT_GE(g_.services.window.cursorCounter, 0);
+  EXPECT_EQ(g_.game.graphics.FieldOfView, 45.0f);
+  EXPECT_THAT(Sounds(), ElementsAre("Sound.Play s-myz.res looping", "Sound.Stop s-s1.res",
+                                    "Sound.Stop s-br01.res"));
+  g_.services.keyboard.Release(vk::Escape);
+  Ticks(1);
+  g_.services.log.Clear();
+  Tap(vk::Escape);
+  EXPECT_EQ(sim().GameState, game_state::Race);
+  EXPECT_LT(g_.services.window.cursorCounter, 0);
+  EXPECT_THAT(Sounds(), testing::IsSupersetOf({"Sound.Play s-br01.res looping",
+                                               "Sound.Stop s-myz.res",
+                                               "Sound.Play s-s1.res looping"}));
+}
+
+TEST_F(GameFlowTest, EscInTheTitleMenuDoesNothingAndEnterOnlyActsInARace) {
+  sim().IntroActive = false;
+  Tap(vk::Escape);
+  Tap(vk::Return);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  EXPECT_EQ(sim().CameraMode, 2);
+  StartRace();
+  Tap(vk::Return);
+  EXPECT_EQ(sim().CameraMode, 3);
+  Tap(vk::Return);
+  EXPECT_EQ(sim().CameraMode, 2);
+}
+
+TEST_F(GameFlowTest, EscDuringTheFlyInOnlyActsWhenARaceCanContinue) {
+  sim().IntroActive = false;
+  BeginNewRace(g_.game);
+  Ticks(10);
+  Tap(vk::Escape);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+
+  sim().CanContinue = 1;  // a new game chosen from the pause menu
+  g_.services.log.Clear();
+  Tap(vk::Escape);
+  EXPECT_EQ(sim().GameState, game_state::Race);
+  EXPECT_FALSE(sim().HintActive);
+  EXPECT_THAT(Sounds(), Not(Contains(HasSubstr("s-ac.res"))));
+}
+
+TEST_F(GameFlowTest, TheFinishingTickAlsoRunsTheMenuTick) {
+  StartRace();
+  sim().Distance = 10001;
+  sim().Speed = 0.0004f;
+  Ticks(1);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  EXPECT_EQ(g_.game.graphics.Camera.EyeX, -10.0f);  // the menu pose, this same tick
+  EXPECT_EQ(sim().MenuItemState, (std::array<std::uint8_t, 5>{0, 0, 2, 0, 0}));
+  EXPECT_TRUE(sim().ShowRaceResult);
+  EXPECT_EQ(g_.game.best.NewRecordRank, 1);  // the record check ran too
+  EXPECT_TRUE(g_.game.input.Text1.Visible);
+  // The race tick goes on after the finish with the engine's pitch.
+  EXPECT_THAT(Sounds(), ElementsAre("Sound.Stop s-s1.res", "Sound.Stop s-br01.res",
+                                    "Sound.Play s-myz.res looping", "Sound.Frequency s-s1.res 5000"));
+}
+
+TEST_F(GameFlowTest, EscPastTheFinishShowsTheResultForGood) {
+  StartRace();
+  sim().Distance = 10001;
+  sim().Speed = 1;
+  Tap(vk::Escape);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  EXPECT_EQ(sim().CanContinue, 0);
+  EXPECT_TRUE(sim().ShowRaceResult);
+  EXPECT_EQ(sim().MenuItemState[menu_item::BestTimes], item_state::Chosen);
+  Tap(vk::Escape);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+}
+
+TEST_F(GameFlowTest, ExitClosesAfterExactly20MenuTicksWhatever) {
+  sim().IntroActive = false;
+  RequestExit(g_.game);
+  EXPECT_THAT(g_.services.log.calls, ElementsAre("SetRenderState 139 0x00FF2828"));
+  g_.services.keyboard.Press(vk::Escape);
+  Ticks(19);
+  EXPECT_FALSE(g_.game.shell.Unloaded);
+  Ticks(1);
+  EXPECT_TRUE(g_.game.shell.Unloaded);
+  EXPECT_FALSE(g_.game.shell.Timer1Enabled);
+  EXPECT_FALSE(g_.game.shell.Timer2Enabled);
+}
+
+TEST_F(GameFlowTest, WithoutMusicTheMusicIsNeverTouched) {
+  g_.game.shell.MusicOn = 0;
+  Ticks(300);
+  StartRace();
+  Tap(vk::Escape);
+  Tap(vk::Escape);
+  sim().Distance = 10001;
+  sim().Speed = 0;
+  Ticks(1);
+  for (const std::string& call : g_.services.log.calls) {
+    EXPECT_THAT(call, Not(HasSubstr("s-myz.res")));
+    EXPECT_THAT(call, Not(HasSubstr("s-br01.res")));
+  }
+}
+
+TEST_F(GameFlowTest, TheEnginePitchFollowsSpeedAndLift) {
+  StartRace();
+  sim().Speed = 2;
+  sim().LiftOffset = 0.02f;
+  Ticks(1);
+  EXPECT_EQ(Sounds().back(), "Sound.Frequency s-s1.res 33000");
+}
+
+}  // namespace
+}  // namespace quillmoor

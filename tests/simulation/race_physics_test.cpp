@@ -1,0 +1,255 @@
+// Tick-exact checks of the race step.
+
+#include <gtest/gtest.h>
+
+#include "shell/game.h"
+#include "simulation/race_control.h"
+#include "simulation/race_physics.h"
+#include "support/loaded_game.h"
+
+namespace quillmoor {
+namespace {
+
+class RacePhysicsTest : public ::testing::Test {
+ protected:
+  explicit RacePhysicsTest(std::string_view map = "0") : g_(map) {
+    ResetRace(game());
+    game().sim.GameState = game_state::Race;
+  }
+
+  Game& game() { return g_.game; }
+  SimulationState& sim() { return g_.game.sim; }
+  HeldKeys& keys() { return g_.services.keyboard; }
+
+  void Ticks(int n) {
+    for (int i = 0; i < n; ++i) RacePhysics(game());
+  }
+
+  test::LoadedGame g_;
+};
+
+TEST_F(RacePhysicsTest, FullThrottleReachesTopSpeedAfter2000Ticks) {
+  keys().Press(vk::W);
+  Ticks(1999);
+  EXPECT_LT(sim().Speed, 2.0f);
+  EXPECT_FALSE(sim().AtTopSpeed);
+  Ticks(1);
+  EXPECT_EQ(sim().Speed, 2.0f);
+  EXPECT_TRUE(sim().AtTopSpeed);
+  EXPECT_EQ(sim().TurnRate, 5.0f);
+  EXPECT_EQ(game().graphics.FieldOfView, 52.0f);
+}
+
+TEST_F(RacePhysicsTest, NoKeyKeepsTheSpeedAndBothThrottleKeysCoast) {
+  sim().Speed = 0.5f;
+  Ticks(10);
+  EXPECT_EQ(sim().Speed, 0.5f);
+  keys().Press(vk::Up);
+  keys().Press(vk::S);
+  Ticks(1);
+  EXPECT_EQ(sim().Speed, 0.5f);
+  EXPECT_EQ(sim().ThrottleState, 0);
+}
+
+TEST_F(RacePhysicsTest, BrakingSoftensNearRestAndStopsAtZero) {
+  sim().Speed = 0.0404f;
+  keys().Press(vk::Down);
+  Ticks(1);
+  EXPECT_EQ(sim().Speed, 0.0404f + 0.001f * -5.0f);
+  EXPECT_EQ(sim().ThrottleState, 2);
+  Ticks(1);
+  EXPECT_EQ(sim().Speed, 0.0354f + 0.001f * static_cast<float>(-0.7));
+  Ticks(100);
+  EXPECT_EQ(sim().Speed, 0.0f);
+}
+
+TEST_F(RacePhysicsTest, SteeringUsesTheLastTicksSpeedAndStopsAtTheLimits) {
+  keys().Press(vk::W);
+  keys().Press(vk::D);
+  Ticks(1);  // the speed becomes positive; the turn rate is still 0
+  EXPECT_EQ(sim().CraftAngle, 0.0f);
+  Ticks(1);
+  EXPECT_EQ(sim().CraftAngle, 0.003f);
+
+  keys().Release(vk::W);
+  sim().Speed = 1;
+  sim().TurnRate = 3;
+  sim().CraftAngle = 79;
+  Ticks(1);
+  EXPECT_EQ(sim().CraftAngle, 80.0f);
+
+  keys().Release(vk::D);
+  keys().Press(vk::Left);
+  sim().CraftAngle = 281;
+  Ticks(1);
+  EXPECT_EQ(sim().CraftAngle, 280.0f);
+  EXPECT_EQ(sim().CraftAngleSigned, -80.0f);
+}
+
+TEST_F(RacePhysicsTest, SteeringLeftFromOneWrapsTo358) {
+  sim().Speed = 1;
+  sim().TurnRate = 3;
+  sim().CraftAngle = 1;
+  keys().Press(vk::A);
+  Ticks(1);
+  EXPECT_EQ(sim().CraftAngleSigned, -2.0f);
+  EXPECT_EQ(sim().CraftAngle, 358.0f);
+}
+
+TEST_F(RacePhysicsTest, TheClockStopsAfterTheFinishAndTheCraftBrakesToTheEnd) {
+  sim().Distance = 9999;
+  sim().Speed = 2;
+  keys().Press(vk::W);
+  Ticks(1);
+  const float atFinish = sim().RaceTime;
+  EXPECT_EQ(sim().Distance, 10001.0f);
+  Ticks(1);
+  EXPECT_EQ(sim().RaceTime, atFinish);
+  EXPECT_EQ(sim().ThrottleState, 2);  // braking, whatever is held
+  EXPECT_LT(sim().Speed, 2.0f);
+  EXPECT_GT(sim().Distance, 10001.0f);
+  while (sim().GameState == game_state::Race) Ticks(1);
+  EXPECT_EQ(sim().Speed, 0.0f);
+  EXPECT_TRUE(sim().ShowRaceResult);
+  EXPECT_EQ(sim().MenuItemState[menu_item::BestTimes], item_state::Chosen);
+}
+
+TEST_F(RacePhysicsTest, TheClockCountsInDoubleSteps) {
+  Ticks(3);
+  float expected = 0;
+  for (int i = 0; i < 3; ++i) expected = static_cast<float>(double(expected) + 0.02);
+  EXPECT_EQ(sim().RaceTime, expected);
+}
+
+TEST_F(RacePhysicsTest, TheLightsBlinkTwoTicksInFiftyTwo) {
+  std::vector<int> on;
+  for (int tick = 1; tick <= 104; ++tick) {
+    Ticks(1);
+    if (sim().BlinkOn) on.push_back(tick);
+  }
+  EXPECT_EQ(on, (std::vector<int>{50, 51, 102, 103}));
+}
+
+TEST_F(RacePhysicsTest, TheTintEndsOnTheTickItsCountReaches301) {
+  sim().PickupActive = true;
+  sim().PickupZ = 0.5f;
+  sim().PickupAngle = 0;
+  Ticks(1);
+  EXPECT_TRUE(sim().TintActive);
+  EXPECT_EQ(g_.services.log.calls.back(), "SetRenderState 139 0x00FF00FF");
+  Ticks(299);
+  EXPECT_TRUE(sim().TintActive);
+  EXPECT_EQ(sim().TintTicks, 300);
+  Ticks(1);
+  EXPECT_FALSE(sim().TintActive);
+  EXPECT_EQ(sim().TintTicks, 301);
+  EXPECT_EQ(g_.services.log.calls.back(), "SetRenderState 139 0x00FFFFFF");
+}
+
+TEST_F(RacePhysicsTest, ThePickupIsTouchedFromHalfAUnitAhead) {
+  const auto touchedFrom = [&](float z, float angle) {
+    sim().PickupActive = true;
+    sim().TintActive = false;
+    sim().PickupZ = z;
+    sim().PickupAngle = angle;
+    Ticks(1);
+    return sim().TintActive;
+  };
+  EXPECT_TRUE(touchedFrom(0.5f, 0));
+  EXPECT_FALSE(touchedFrom(0.51f, 0));
+  EXPECT_TRUE(touchedFrom(-0.79f, 8));
+  EXPECT_FALSE(touchedFrom(-0.8f, 0));  // the single -0.8 lies below the double -0.8
+  EXPECT_FALSE(touchedFrom(0, 9));
+}
+
+TEST_F(RacePhysicsTest, NoNewPickupAfterTheFinish) {
+  sim().Distance = 10001;
+  sim().PickupActive = false;
+  sim().PickupZ = -5;
+  Ticks(1);
+  EXPECT_FALSE(sim().PickupActive);
+  Ticks(1);
+  sim().Distance = 100;
+  sim().Speed = 0;
+  Ticks(1);
+  EXPECT_TRUE(sim().PickupActive);
+  EXPECT_EQ(sim().PickupZ, 120.0f);
+}
+
+TEST_F(RacePhysicsTest, TheAsteroidComesFromAheadAndFlies0Point2FasterThanTheTrack) {
+  sim().AsteroidActive = false;
+  Ticks(1);
+  EXPECT_TRUE(sim().AsteroidActive);
+  EXPECT_EQ(sim().AsteroidZ, 120.0f);
+  EXPECT_EQ(sim().AsteroidX, std::floor(sim().AsteroidX));
+  EXPECT_GE(sim().AsteroidX, -5.0f);
+  EXPECT_LE(sim().AsteroidX, 5.0f);
+  sim().Speed = 1;
+  Ticks(1);
+  EXPECT_EQ(sim().AsteroidZ, static_cast<float>(double(119.0f) - 0.2));
+}
+
+// Pads at the edges of the drawing window and the contact window.
+class PadsTest : public RacePhysicsTest {
+ protected:
+  PadsTest() : RacePhysicsTest(Map()) {
+    sim().Distance = 1000;
+  }
+
+  static std::string Map() {
+    // Dist, Kind, Angle for each pad.
+    const char* pads[] = {"999 0 30",       "1090 0 30",     "998.999 0 30", "1090.001 0 30",
+                          "999.3 0 12",     "1001.3 0 -12",  "1000 0 12.01", "1000 2 0"};
+    std::string text = std::to_string(std::size(pads));
+    for (std::string pad : pads) {
+      std::replace(pad.begin(), pad.end(), ' ', char(31));
+      text += char(30) + pad;
+    }
+    return text;
+  }
+
+  std::vector<float> Visible() const {
+    const SimulationState& s = g_.game.sim;
+    return {s.VisibleObjects.begin() + 1, s.VisibleObjects.begin() + 1 + s.VisibleCount};
+  }
+};
+
+TEST_F(PadsTest, TheWindowRunsFromOneBehindTo90AheadBoundsIncluded) {
+  Ticks(1);
+  EXPECT_EQ(Visible(), (std::vector<float>{1, 2, 5, 6, 7, 8}));
+}
+
+TEST_F(PadsTest, ContactBoundsAreIncludedAndKindTwoDoesNothing) {
+  sim().Speed = 1;  // after the scan, Distance moves on
+  Ticks(1);
+  EXPECT_TRUE(sim().GreenContact);  // pads 5 and 6 sit on the bounds
+  EXPECT_EQ(sim().Speed, 1.0f + 1.0f / 20);  // one boost, however many pads
+
+  game().map.MapObjects[5].Angle = 12.01f;
+  game().map.MapObjects[6].Angle = -12.01f;
+  sim().Distance = 1000;
+  sim().Speed = 0;
+  Ticks(1);
+  EXPECT_FALSE(sim().GreenContact);
+  EXPECT_FALSE(sim().RedContact);
+}
+
+TEST_F(PadsTest, BrakingOverARedPadDrivesOnInstead) {
+  game().map.MapObjects[5].Kind = 2;
+  game().map.MapObjects[6].Kind = 2;
+  game().map.MapObjects[8].Kind = 1;  // red, under the craft
+  sim().Speed = 1;
+  keys().Press(vk::S);
+  Ticks(1);
+  EXPECT_FALSE(sim().RedContact);
+  EXPECT_EQ(sim().Speed, 1.0f + 0.001f);
+
+  keys().Release(vk::S);
+  sim().Distance = 1000;
+  Ticks(1);
+  EXPECT_TRUE(sim().RedContact);
+  EXPECT_EQ(sim().Speed, 1.001f - 1.001f / 5);
+}
+
+}  // namespace
+}  // namespace quillmoor
