@@ -24,21 +24,24 @@ bool Same(const quillmoor::ScriptEvent& a, const quillmoor::ScriptEvent& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quillmoor;
   const auto parsed = ParseScript({reinterpret_cast<const char*>(data), size});
-  const auto* events = std::get_if<std::vector<ScriptEvent>>(&parsed);
-  if (!events) {
+  const auto* script = std::get_if<Script>(&parsed);
+  if (!script) {
     if (!std::get<std::string>(parsed).starts_with("script line ")) __builtin_trap();
     return 0;
   }
 
-  std::string written;
+  const std::vector<ScriptEvent>* events = &script->events;
+  std::string written = script->clock ? ClockLine(*script->clock) + '\n' : "";
   for (const ScriptEvent& event : *events) {
     const std::string line = ScriptLine(event.tick, event.event);
     if (line.empty()) __builtin_trap();  // everything read can be written
     written += line + '\n';
   }
   const auto reread = ParseScript(written);
-  const auto* again = std::get_if<std::vector<ScriptEvent>>(&reread);
-  if (!again || again->size() != events->size()) __builtin_trap();
+  const auto* rescript = std::get_if<Script>(&reread);
+  if (!rescript || rescript->clock != script->clock) __builtin_trap();
+  const std::vector<ScriptEvent>* again = &rescript->events;
+  if (again->size() != events->size()) __builtin_trap();
   for (std::size_t i = 0; i < events->size(); ++i) {
     if (!Same((*events)[i], (*again)[i])) __builtin_trap();
   }

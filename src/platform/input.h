@@ -16,6 +16,9 @@ class Keyboard {
  public:
   virtual ~Keyboard() = default;
   virtual bool IsKeyDown(int virtualKey) = 0;
+  // True once when the key has gone down since the last ask, even if it is
+  // up again: a tap between two ticks still counts.
+  virtual bool TakePress(int virtualKey) = 0;
 };
 
 enum class MouseButton : std::uint8_t { Left = 1, Right = 2, Middle = 4 };

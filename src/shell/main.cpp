@@ -45,9 +45,9 @@ int Run(Platform& platform, const std::filesystem::path& data, const CommandLine
     std::optional<TraceWriter> trace;
     std::optional<SessionRecorder> session;
     if (options.trace) trace.emplace(*options.trace);
-    if (options.record) session.emplace(*options.record);
     Game game(platform, data);
     Form_Load(game);
+    if (options.record) session.emplace(*options.record, game.shell.StartTimeOfDay);
     const int status = loop(game, {trace ? &*trace : nullptr, session ? &*session : nullptr});
     if (trace) trace->Close();
     if (session) session->Close();
@@ -75,22 +75,22 @@ int RunInWindow(const std::filesystem::path& data, const CommandLine& options) {
 }
 
 int RunWithoutScreen(const std::filesystem::path& data, const CommandLine& options,
-                     const std::vector<ScriptEvent>& script) {
+                     const Script& script) {
   SdlWindow window(SdlWindow::Driver::Offscreen);
-  VirtualClock clock(options.clock.value_or(0.0));
+  VirtualClock clock(options.clock.value_or(script.clock.value_or(0.0)));
   HeldKeys keyboard;
   ConsoleDialogs dialogs;
   GlGraphicsSystem graphics(window, /*vsync=*/false);
   SilentSound sound;
   Platform platform{window, keyboard, clock, dialogs, graphics, sound};
   return Run(platform, data, options, [&](Game& game, RunOutputs outputs) {
-    return RunHeadless(game, clock, keyboard, script, options, outputs);
+    return RunHeadless(game, clock, keyboard, script.events, options, outputs);
   });
 }
 
 // The script's events, or the reason there are none.
-std::variant<std::vector<ScriptEvent>, std::string> ReadScript(const CommandLine& options) {
-  if (!options.script) return std::vector<ScriptEvent>{};
+std::variant<Script, std::string> ReadScript(const CommandLine& options) {
+  if (!options.script) return Script{};
   std::optional<std::string> text;
   try {
     text = ReadFileBytes(*options.script);
@@ -129,6 +129,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   return options.headless
-             ? RunWithoutScreen(data, options, std::get<std::vector<ScriptEvent>>(script))
+             ? RunWithoutScreen(data, options, std::get<Script>(script))
              : RunInWindow(data, options);
 }

@@ -209,11 +209,31 @@ std::string Decimal(float value) {
   return std::string(text, end.ptr);
 }
 
+// "clock SECONDS": the time of day at tick 0, or what is wrong with it.
+std::variant<double, std::string> ParseClock(std::string_view line) {
+  Fields fields(line);
+  fields.Next();
+  const std::string_view text = fields.Next();
+  const std::optional<double> seconds = Number<double>(text);
+  if (!seconds || !(*seconds >= 0 && *seconds < 86400)) {
+    return "clock needs seconds since midnight, 0 to 86400, not " + Quoted(text);
+  }
+  if (const std::string_view extra = fields.Next(); !extra.empty()) {
+    return "unexpected " + Quoted(extra) + " after the clock";
+  }
+  return *seconds;
+}
+
+bool IsClockLine(std::string_view line) {
+  return SameIgnoringCase(Fields(line).Next(), "clock");
+}
+
 }  // namespace
 
-std::variant<std::vector<ScriptEvent>, std::string> ParseScript(std::string_view text) {
+std::variant<Script, std::string> ParseScript(std::string_view text) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  std::vector<ScriptEvent> events;
+  Script script;
+  std::vector<ScriptEvent>& events = script.events;
   std::int64_t lineNumber = 0;
   while (!text.empty()) {
     ++lineNumber;
@@ -226,15 +246,28 @@ std::variant<std::vector<ScriptEvent>, std::string> ParseScript(std::string_view
       text.remove_prefix(1);
     }
     if (IsSkipped(line)) continue;
+    const auto where = [&] { return "script line " + std::to_string(lineNumber) + ": "; };
+    if (IsClockLine(line)) {
+      auto clock = ParseClock(line);
+      if (auto* error = std::get_if<std::string>(&clock)) return where() + *error;
+      script.clock = std::get<double>(clock);
+      continue;
+    }
     auto result = ParseLine(line);
     if (auto* error = std::get_if<std::string>(&result)) {
-      return "script line " + std::to_string(lineNumber) + ": " + *error;
+      return where() + *error;
     }
     events.push_back(std::move(std::get<ScriptEvent>(result)));
   }
   std::stable_sort(events.begin(), events.end(),
                    [](const ScriptEvent& a, const ScriptEvent& b) { return a.tick < b.tick; });
-  return events;
+  return script;
+}
+
+std::string ClockLine(double seconds) {
+  char text[40];
+  const auto end = std::to_chars(text, text + sizeof text, seconds);
+  return "clock " + std::string(text, end.ptr);
 }
 
 std::string ScriptLine(std::int64_t tick, const InputEvent& event) {

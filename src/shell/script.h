@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,14 +17,24 @@ struct ScriptEvent {
   InputEvent event;
 };
 
+// A headless script, and the time of day its run starts at when it says.
+struct Script {
+  std::vector<ScriptEvent> events;
+  std::optional<double> clock;
+};
+
 // A headless script: one event a line, "TICK EVENT ARGS", for example
 //   12 down W        30 up w          40 move 100 225.5
 //   41 click 100 225 right            77 type Иван     90 quit
 // Keys: W A S D Up Down Left Right Escape Return Backspace. Words in any
 // case; blank lines and lines starting with '#' are skipped. The events
-// come sorted by tick, in file order within a tick. A bad line gives
+// come sorted by tick, in file order within a tick. A line "clock SECONDS"
+// sets the time of day at tick 0, as --clock does. A bad line gives
 // "script line N: what is wrong" and no events.
-std::variant<std::vector<ScriptEvent>, std::string> ParseScript(std::string_view text);
+std::variant<Script, std::string> ParseScript(std::string_view text);
+
+// The clock line, with every digit the value needs.
+std::string ClockLine(double seconds);
 
 // The script line for an event, without a line end; ParseScript reads it
 // back to the same event. Empty when the format cannot hold the event: a key

@@ -13,10 +13,11 @@ FatalError CannotWrite(const std::filesystem::path& path) {
 
 }  // namespace
 
-SessionRecorder::SessionRecorder(const std::filesystem::path& path)
+SessionRecorder::SessionRecorder(const std::filesystem::path& path, double startTimeOfDay)
     : path_(path), out_(path, std::ios::binary | std::ios::trunc) {
   if (!out_) throw CannotWrite(path_);
-  out_ << "# A Quillmoor session: replay it with --headless --script FILE.\n";
+  out_ << "# A Quillmoor session: replay it with --headless --script FILE.\n"
+       << ClockLine(startTimeOfDay) << '\n';
 }
 
 void SessionRecorder::Add(std::int64_t tick, const InputEvent& event) {

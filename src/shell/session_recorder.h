@@ -11,8 +11,9 @@ namespace quillmoor {
 // Writes a session's events as a script that replays it headless.
 class SessionRecorder {
  public:
-  // Throws FatalError when the file cannot be made.
-  explicit SessionRecorder(const std::filesystem::path& path);
+  // Starts the script with the session's time of day at tick 0. Throws
+  // FatalError when the file cannot be made.
+  SessionRecorder(const std::filesystem::path& path, double startTimeOfDay);
 
   // The event, handled before the given game tick.
   void Add(std::int64_t tick, const InputEvent& event);

@@ -22,6 +22,11 @@ struct ShellState {
   // runs from the start.
   bool Timer1Enabled = false;
   bool Timer2Enabled = true;
+  // The time of day at start-up and the game ticks since: the random
+  // source's seeds follow this game time, so a recorded run replays alike.
+  double StartTimeOfDay = 0;
+  std::int64_t GameTicks = 0;
+
   // The window has closed: the run ends.
   bool Unloaded = false;
 };

@@ -47,6 +47,7 @@ void Form_Load(Game& game) {
   if (!std::filesystem::exists(std::filesystem::symlink_status(game.shell.DataDirectory, error))) {
     throw FatalError("Не найдена рабочая директория", MessageIcon::Critical);
   }
+  game.shell.StartTimeOfDay = game.platform.clock.TimeOfDay();
   // 2. The graphics libraries are linked in: there is nothing to register.
   // 3. Defaults: every state struct starts at them.
   // 4. Configuration.

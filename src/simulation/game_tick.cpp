@@ -28,18 +28,19 @@ std::int32_t EnginePitch(const SimulationState& s) {
 }  // namespace
 
 bool ReadKeyPress(Game& game, int key) {
+  Keyboard& keys = game.platform.keyboard;
+  // A press that came and went between two ticks counts too.
+  const bool pressedAgain = keys.TakePress(key);
+  const bool down = keys.IsKeyDown(key);
   bool& latch = game.sim.KeyLatch[std::size_t(key) & 0xFF];
-  if (!game.platform.keyboard.IsKeyDown(key)) {
-    latch = false;
-    return false;
-  }
-  if (latch) return false;
-  latch = true;
-  return true;
+  const bool press = pressedAgain || (down && !latch);
+  latch = down;
+  return press;
 }
 
 void GameTick(Game& game) {
   SimulationState& s = game.sim;
+  ++game.shell.GameTicks;
   // 1. Esc pauses the race, or resumes it from the menu.
   if (ReadKeyPress(game, vk::Escape) && !s.Exiting) {
     if (s.GameState == game_state::Race) {

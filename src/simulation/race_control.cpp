@@ -43,7 +43,7 @@ void InitScene(Game& game) {
   PlaceTunnelPieces(s);
   s.MenuPulse = 0;
   s.MenuPulseFalling = false;
-  s.Random.Randomize(game.platform.clock.TimeOfDay());
+  RandomizeFromGameTime(game);
   StartColourCycle(s, static_cast<std::uint8_t>(std::floor(s.Random.Rnd() * 6) + 1));
   s.CycleStep = 0.0001f;
 }

@@ -1,6 +1,9 @@
 #include "simulation/random_source.h"
 
 #include <bit>
+#include <cmath>
+
+#include "shell/game.h"
 
 namespace quillmoor {
 
@@ -12,6 +15,12 @@ void RandomSource::Randomize(double timeOfDay) {
 double RandomSource::Rnd() {
   return double(engine_() - std::minstd_rand::min()) /
          double(std::minstd_rand::max() - std::minstd_rand::min() + 1);
+}
+
+void RandomizeFromGameTime(Game& game) {
+  const ShellState& shell = game.shell;
+  const double seconds = shell.StartTimeOfDay + double(shell.GameTicks) * 0.02;
+  game.sim.Random.Randomize(std::fmod(seconds, 86400.0));
 }
 
 }  // namespace quillmoor

@@ -17,4 +17,9 @@ class RandomSource {
   std::minstd_rand engine_;
 };
 
+struct Game;
+
+// Reseeds the game's random source from the time of day of this tick.
+void RandomizeFromGameTime(Game& game);
+
 }  // namespace quillmoor

@@ -66,7 +66,7 @@ void AsteroidStep(Game& game) {
   }
   s.AsteroidActive = true;
   s.AsteroidZ = 120;
-  s.Random.Randomize(game.platform.clock.TimeOfDay());
+  RandomizeFromGameTime(game);
   s.AsteroidX = static_cast<float>(std::floor(s.Random.Rnd() * 11) + 1 - 6);
 }
 
@@ -75,7 +75,7 @@ void PickupStep(Game& game) {
   if (s.Distance < kFinishLine && !s.PickupActive) {
     s.PickupActive = true;
     s.PickupZ = 120;
-    s.Random.Randomize(game.platform.clock.TimeOfDay());
+    RandomizeFromGameTime(game);
     const int k = int(std::floor(s.Random.Rnd() * 10));
     s.PickupAngle = kPickupAngles[k];
     s.PickupAngleNorm = s.PickupAngle >= 0 ? s.PickupAngle : s.PickupAngle + 360;

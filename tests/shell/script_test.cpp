@@ -19,7 +19,7 @@ std::vector<ScriptEvent> Events(std::string_view text) {
     ADD_FAILURE() << *error;
     return {};
   }
-  return std::get<std::vector<ScriptEvent>>(std::move(parsed));
+  return std::get<Script>(std::move(parsed)).events;
 }
 
 std::string Error(std::string_view text) {
@@ -214,6 +214,17 @@ TEST(Script, EventsTheFormatCannotHoldGiveNoLine) {
   EXPECT_EQ(ScriptLine(5, Text("a\nb")), "");
   EXPECT_EQ(ScriptLine(5, Text("a\rb")), "");
   EXPECT_EQ(ScriptLine(5, Text("\xFF")), "");
+}
+
+TEST(ScriptClockTest, AClockLineSetsTheStartAndRoundTrips) {
+  const double start = 45296.123456789012;
+  const auto parsed = ParseScript(ClockLine(start) + "\n1 quit\n");
+  ASSERT_TRUE(std::holds_alternative<Script>(parsed));
+  EXPECT_EQ(std::get<Script>(parsed).clock, start);
+  EXPECT_EQ(std::get<Script>(parsed).events.size(), 1u);
+  EXPECT_FALSE(std::get<Script>(ParseScript("1 quit\n")).clock);
+  EXPECT_THAT(Error("1 quit\nCLOCK 86400\n"), HasSubstr("script line 2: clock needs seconds"));
+  EXPECT_THAT(Error("clock 5 6\n"), HasSubstr("script line 1: unexpected"));
 }
 
 }  // namespace
