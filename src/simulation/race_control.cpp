@@ -108,7 +108,8 @@ void PauseRace(Game& game) {
   s.MenuItemState = {};
   s.MenuVisible = true;
   s.CanContinue = s.Distance < kFinishLine ? 1 : 0;
-  if (s.Distance > kFinishLine) ShowRaceResult(game);
+  // Standing exactly on the line counts as past it, as for the clock.
+  if (s.Distance >= kFinishLine) ShowRaceResult(game);
   s.GameState = game_state::Menu;
   SetAmbient(game, kAmbientWhite);
   game.platform.sound.Stop(sound_file::Engine);

@@ -122,7 +122,8 @@ void RacePhysics(Game& game) {
   AsteroidStep(game);
   PickupStep(game);
 
-  if (s.Distance > kFinishLine && !(s.Speed > 0)) EndRace(game);
+  // A craft stopped exactly on the line has finished too.
+  if (s.Distance >= kFinishLine && !(s.Speed > 0)) EndRace(game);
 
   if (s.HintActive && ++s.HintTicks > 300) {
     s.HintTicks = 0;

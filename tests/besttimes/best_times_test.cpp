@@ -8,7 +8,7 @@
 #include "besttimes/best_times_file.h"
 #include "input/name_entry.h"
 #include "shell/game.h"
-#include "support/recording_platform.h"
+#include "platform/recording/recording_platform.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -44,7 +44,7 @@ class BestTimes : public ::testing::Test {
   std::vector<std::string> Dialogs() const { return services_.log.Starting("Dialog"); }
 
   test::TempDir dir_;
-  test::RecordingPlatform services_;
+  RecordingPlatform services_;
   Game game_{services_.platform, dir_.path() / "Data"};
   MessageIcon icon_ = MessageIcon::None;
 };

@@ -2,7 +2,7 @@
 
 #include "graphics/device_setup.h"
 #include "shell/game.h"
-#include "support/recording_platform.h"
+#include "platform/recording/recording_platform.h"
 
 namespace quillmoor {
 namespace {
@@ -20,7 +20,7 @@ class SetupMatricesTest : public ::testing::Test {
     return LookAtLH(vec3(0, -2.4f, -0.85f), vec3(0, -2.4f, 0), vec3(0, 1, 0));
   }
 
-  test::RecordingPlatform services_;
+  RecordingPlatform services_;
   Game game_{services_.platform, "Data"};
 };
 

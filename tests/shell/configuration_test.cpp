@@ -3,7 +3,7 @@
 
 #include "shell/game.h"
 #include "shell/startup.h"
-#include "support/recording_platform.h"
+#include "platform/recording/recording_platform.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -21,7 +21,7 @@ class Configuration : public ::testing::Test {
   }
 
   test::TempDir dir_;
-  test::RecordingPlatform services_;
+  RecordingPlatform services_;
   Game game_{services_.platform, dir_.path()};
 };
 

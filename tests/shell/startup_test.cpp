@@ -6,7 +6,7 @@
 #include "shell/game.h"
 #include "shell/startup.h"
 #include "support/data_set.h"
-#include "support/recording_platform.h"
+#include "platform/recording/recording_platform.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -32,7 +32,7 @@ class Startup : public ::testing::Test {
   }
 
   test::TempDir dir_;
-  test::RecordingPlatform services_;
+  RecordingPlatform services_;
   Game game_{services_.platform, dir_.path() / "Data"};
   MessageIcon icon_ = MessageIcon::None;
 };

@@ -7,7 +7,8 @@
 #include <sstream>
 
 #include "platform/fatal_error.h"
-#include "support/recording_platform.h"
+#include "platform/recording/recording_platform.h"
+#include "shell/game.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -49,7 +50,7 @@ std::vector<std::map<std::string, std::string>> ReadRows(const std::filesystem::
 struct TraceTest : ::testing::Test {
   test::TempDir dir;
   std::filesystem::path file = dir.path() / "trace.csv";
-  test::RecordingPlatform services;
+  RecordingPlatform services;
   Game game{services.platform, "/nonexistent"};
 };
 

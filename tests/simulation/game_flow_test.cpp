@@ -150,6 +150,21 @@ TEST_F(GameFlowTest, EscPastTheFinishShowsTheResultForGood) {
   EXPECT_EQ(sim().GameState, game_state::Menu);
 }
 
+TEST_F(GameFlowTest, ACraftStoppedExactlyOnTheLineHasFinished) {
+  StartRace();
+  sim().Distance = 10000;
+  sim().Speed = 0.001f;
+  Tap(vk::Escape);  // paused on the line: the result, no way back
+  EXPECT_EQ(sim().CanContinue, 0);
+  EXPECT_TRUE(sim().ShowRaceResult);
+
+  StartRace();
+  sim().Distance = 10000;
+  sim().Speed = 0;
+  Ticks(1);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+}
+
 TEST_F(GameFlowTest, ExitClosesAfterExactly20MenuTicksWhatever) {
   sim().IntroActive = false;
   RequestExit(g_.game);

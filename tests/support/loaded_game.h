@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "shell/game.h"
-#include "support/recording_platform.h"
+#include "platform/recording/recording_platform.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor::test {

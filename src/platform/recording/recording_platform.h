@@ -5,9 +5,9 @@
 #include "platform/recording/recording_graphics.h"
 #include "platform/recording/recording_sound.h"
 #include "platform/recording/recording_window.h"
-#include "shell/game.h"
+#include "platform/platform.h"
 
-namespace quillmoor::test {
+namespace quillmoor {
 
 // Every platform service as a recording or headless backend, one shared log.
 struct RecordingPlatform {
@@ -21,4 +21,4 @@ struct RecordingPlatform {
   Platform platform{window, keyboard, clock, dialogs, graphics, sound};
 };
 
-}  // namespace quillmoor::test
+}  // namespace quillmoor

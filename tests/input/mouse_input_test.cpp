@@ -1,0 +1,240 @@
+// Menu hover and clicks, from the intro to the menu commands.
+
+#include "input/mouse_input.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "simulation/game_tick.h"
+#include "support/loaded_game.h"
+
+namespace quillmoor {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using Items = std::array<std::uint8_t, 5>;
+using Calls = std::vector<std::string>;
+
+// A point inside the button column, and one y in each button row, top first.
+constexpr float kX = 100, kR1 = 220, kR2 = 260, kR3 = 300, kR4 = 330, kR5 = 370;
+
+// A started game, by default past its intro, the log cleared.
+struct Player {
+  explicit Player(bool pastIntro = true) {
+    if (pastIntro) Click(0, 0);
+    g.services.log.Clear();
+  }
+  void Move(float x, float y) { Form_MouseMove(g.game, x, y); }
+  void Click(float x, float y, MouseButton button = MouseButton::Left) {
+    Form_MouseDown(g.game, button, x, y);
+  }
+  // Whether the moves since the last call asked for the hover sound.
+  bool HoverAsked() { return std::exchange(g.game.sim.HoverSoundDue, false); }
+  std::vector<std::string> Sounds() const { return g.services.log.Starting("Sound."); }
+  Items& items() { return g.game.sim.MenuItemState; }
+
+  test::LoadedGame g;
+};
+
+TEST(MenuIntro, AnyClickOnlyEndsTheIntro) {
+  for (const MouseButton button : {MouseButton::Left, MouseButton::Right, MouseButton::Middle}) {
+    for (const int music : {0, 1}) {
+      SCOPED_TRACE(testing::Message() << "button " << int(button) << ", music " << music);
+      Player p(/*pastIntro=*/false);
+      p.g.game.shell.MusicOn = std::uint8_t(music);
+      ASSERT_TRUE(p.g.game.sim.IntroActive);
+      p.Click(kX, kR1);  // on "Новая Игра"
+      EXPECT_FALSE(p.g.game.sim.IntroActive);
+      EXPECT_EQ(p.g.services.log.calls,
+                music == 1 ? Calls{"Sound.Play s-myz.res looping"} : Calls{});
+      EXPECT_EQ(p.items(), Items{});
+      EXPECT_TRUE(p.g.game.sim.MenuVisible);
+    }
+  }
+}
+
+TEST(MenuIntro, HoverSoundWaitsForTheEndOfTheIntro) {
+  Player p(/*pastIntro=*/false);
+  p.Move(kX, kR1);
+  EXPECT_TRUE(p.g.game.sim.HoverSoundDue);
+  MenuTick(p.g.game);
+  EXPECT_FALSE(p.g.game.sim.HoverSoundDue);  // dropped, not kept for later
+  EXPECT_THAT(p.Sounds(), IsEmpty());
+
+  p.Click(0, 0);
+  p.Move(kX, kR2);
+  MenuTick(p.g.game);
+  MenuTick(p.g.game);
+  EXPECT_THAT(p.Sounds(), ElementsAre("Sound.Play s-myz.res looping", "Sound.Play s-dm1.res once"));
+}
+
+TEST(MenuHitTest, BordersAreInsideAndOnePixelBeyondIsNot) {
+  // Each row's y bounds, with its item in the main and in the pause menu.
+  struct Row {
+    float top, bottom;
+    std::optional<int> main, pause;
+  };
+  const Row rows[] = {{214, 240, 1, 0},
+                      {250, 280, 2, 1},
+                      {289, 310, 3, 2},
+                      {322, 345, 4, 3},
+                      {355, 382, std::nullopt, 4}};
+  for (const Row& row : rows) {
+    for (const int menu : {0, 1}) {
+      SCOPED_TRACE(testing::Message() << "row " << row.top << ", CanContinue " << menu);
+      for (const float y : {row.top, row.bottom}) {
+        EXPECT_EQ(MenuItemAt(menu, 73, y), menu == 0 ? row.main : row.pause);
+        EXPECT_EQ(MenuItemAt(menu, 172, y), menu == 0 ? row.main : row.pause);
+        EXPECT_EQ(MenuItemAt(menu, 72, y), std::nullopt);
+        EXPECT_EQ(MenuItemAt(menu, 173, y), std::nullopt);
+      }
+      EXPECT_EQ(MenuItemAt(menu, kX, row.top - 1), std::nullopt);
+      EXPECT_EQ(MenuItemAt(menu, kX, row.bottom + 1), std::nullopt);
+    }
+  }
+}
+
+TEST(MenuHover, OneSoundPerButtonEntered) {
+  Player p;
+  p.Move(kX, kR1);
+  EXPECT_TRUE(p.HoverAsked());
+  EXPECT_EQ(p.items(), (Items{0, 1, 0, 0, 0}));
+  p.Move(150, 235);  // still on the same button
+  EXPECT_FALSE(p.HoverAsked());
+  p.Move(kX, kR2);
+  EXPECT_TRUE(p.HoverAsked());
+  EXPECT_EQ(p.items(), (Items{0, 0, 1, 0, 0}));
+  p.Move(kX, kR1);  // straight back
+  EXPECT_TRUE(p.HoverAsked());
+  p.Move(kX, 245);  // between two buttons
+  p.Move(400, 300);
+  EXPECT_FALSE(p.HoverAsked());
+  EXPECT_EQ(p.items(), Items{});
+  p.Move(kX, kR1);
+  EXPECT_TRUE(p.HoverAsked());
+
+  // The pause menu: the same point is "Продолжить", a button of its own.
+  p.g.game.sim.CanContinue = 1;
+  p.Move(kX, kR1);
+  EXPECT_TRUE(p.HoverAsked());
+  EXPECT_EQ(p.items(), (Items{1, 0, 0, 0, 0}));
+  p.Move(kX, kR5);
+  EXPECT_TRUE(p.HoverAsked());
+  EXPECT_EQ(p.items(), (Items{0, 0, 0, 0, 1}));
+}
+
+TEST(MenuHover, IgnoredDuringFlyInOpenPagesAndExit) {
+  // The fly-in, the best-times page, the credits page; -1: Exit chosen.
+  for (const int chosen : {1, 2, 3, -1}) {
+    SCOPED_TRACE(testing::Message() << "item " << chosen);
+    Player p;
+    if (chosen < 0) {
+      p.g.game.sim.Exiting = true;
+    } else {
+      p.items()[std::size_t(chosen)] = 2;
+    }
+    const Items before = p.items();
+    p.Move(kX, kR1);
+    p.Move(kX, kR4);
+    EXPECT_FALSE(p.HoverAsked());
+    EXPECT_EQ(p.items(), before);
+  }
+}
+
+TEST(MenuClick, NewGameStartsTheFlyInWithTheCursorHidden) {
+  for (const int music : {0, 1}) {
+    SCOPED_TRACE(testing::Message() << "music " << music);
+    Player p;
+    p.g.game.shell.MusicOn = std::uint8_t(music);
+    p.g.services.window.cursorCounter = 3;  // shown more often than hidden
+    p.Move(kX, kR1);
+    p.Click(kX, kR1);
+    const Calls raceMusic = {"Sound.Stop s-myz.res", "Sound.Play s-br01.res looping",
+                             "Sound.Play s-01.res once", "Sound.Volume s-br01.res -400"};
+    EXPECT_EQ(p.Sounds(), music == 1 ? raceMusic : Calls{"Sound.Play s-01.res once"});
+    EXPECT_EQ(p.items(), (Items{0, 2, 0, 0, 0}));
+    EXPECT_FALSE(p.g.game.sim.MenuVisible);
+    EXPECT_EQ(p.g.game.sim.GameState, game_state::Menu);
+    EXPECT_LT(p.g.services.window.cursorCounter, 0);
+
+    // No button works while the camera flies in.
+    p.g.services.log.Clear();
+    p.Click(kX, kR2);
+    p.Click(kX, kR4);
+    EXPECT_THAT(p.g.services.log.calls, IsEmpty());
+    EXPECT_EQ(p.items(), (Items{0, 2, 0, 0, 0}));
+  }
+}
+
+TEST(MenuClick, ContinueResumesAndTheRaceTakesNoClicks) {
+  Player p;
+  p.g.game.sim.CanContinue = 1;
+  p.Click(kX, kR1);
+  EXPECT_EQ(p.g.game.sim.GameState, game_state::Race);
+  EXPECT_THAT(p.Sounds(), ElementsAre("Sound.Stop s-myz.res", "Sound.Play s-br01.res looping",
+                                      "Sound.Play s-01.res once", "Sound.Play s-s1.res looping"));
+  EXPECT_LT(p.g.services.window.cursorCounter, 0);
+
+  p.g.services.log.Clear();
+  for (const float y : {kR1, kR2, kR3, kR4, kR5}) p.Click(kX, y);
+  EXPECT_THAT(p.g.services.log.calls, IsEmpty());
+  EXPECT_EQ(p.items(), Items{});
+  EXPECT_FALSE(p.g.game.sim.Exiting);
+}
+
+TEST(MenuClick, PagesOpenWithTheClickSoundAndAnyClickClosesThem) {
+  Player p;
+  p.Click(kX, kR2);
+  EXPECT_EQ(p.items(), (Items{0, 0, 2, 0, 0}));
+  p.Click(kX, kR4);  // on "Выход", but it only closes the page
+  EXPECT_EQ(p.items(), Items{});
+  EXPECT_FALSE(p.g.game.sim.Exiting);
+
+  p.Click(kX, kR3);
+  EXPECT_EQ(p.items(), (Items{0, 0, 0, 2, 0}));
+  p.Click(kX, kR3, MouseButton::Right);  // other buttons leave it open
+  p.Click(kX, kR3, MouseButton::Middle);
+  EXPECT_EQ(p.items(), (Items{0, 0, 0, 2, 0}));
+  p.Click(790, 590);
+  EXPECT_EQ(p.items(), Items{});
+  EXPECT_THAT(p.Sounds(), ElementsAre("Sound.Play s-01.res once", "Sound.Play s-01.res once"));
+}
+
+TEST(MenuClick, OtherButtonsAndMissesDoNothing) {
+  Player p;
+  for (const float y : {kR1, kR2, kR3, kR4}) {
+    p.Click(kX, y, MouseButton::Right);
+    p.Click(kX, y, MouseButton::Middle);
+  }
+  for (const auto& [x, y] : {std::pair{72.f, kR1}, {173.f, kR2}, {kX, 245.f}, {kX, kR5}}) {
+    p.Click(x, y);
+  }
+  EXPECT_THAT(p.g.services.log.calls, IsEmpty());
+  EXPECT_EQ(p.items(), Items{});
+  EXPECT_FALSE(p.g.game.sim.Exiting);
+}
+
+TEST(MenuClick, ExitDarkensTheSceneAndEndsAllMouseInput) {
+  for (const int menu : {0, 1}) {
+    SCOPED_TRACE(testing::Message() << "CanContinue " << menu);
+    Player p;
+    p.g.game.sim.CanContinue = std::uint8_t(menu);
+    p.Click(kX, menu == 0 ? kR4 : kR5);
+    EXPECT_TRUE(p.g.game.sim.Exiting);
+    EXPECT_THAT(p.g.services.log.calls, ElementsAre("SetRenderState 139 0x00FF2828"));
+
+    p.g.services.log.Clear();
+    p.Move(kX, kR2);
+    p.Click(kX, kR2);
+    p.Click(kX, kR1);
+    EXPECT_FALSE(p.HoverAsked());
+    EXPECT_EQ(p.items(), Items{});
+    EXPECT_THAT(p.g.services.log.calls, IsEmpty());
+  }
+}
+
+}  // namespace
+}  // namespace quillmoor
