@@ -1,0 +1,74 @@
+// Wall time of a whole race played by the game, headless: start-up, the
+// fly-in, about 7100 ticks of racing, the record saved, exit. A frame is
+// drawn every 1000 ticks.
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "spawn.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A folder of its own under the system's temporary folder, removed at the end.
+class ScratchDir {
+ public:
+  ScratchDir() {
+    std::string pattern = (fs::temp_directory_path() / "quillmoor-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data())) path_ = pattern;
+  }
+  ~ScratchDir() {
+    std::error_code ignored;
+    if (!path_.empty()) fs::remove_all(path_, ignored);
+  }
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+void WholeHeadlessRace(benchmark::State& state) {
+  ScratchDir scratch;
+  if (scratch.path().empty()) {
+    state.SkipWithError("cannot make a temporary folder");
+    return;
+  }
+  const fs::path data = scratch.path() / "Data";
+
+  for (auto _ : state) {
+    // The race writes the records: every run starts from the generated files.
+    std::error_code error;
+    fs::remove_all(data, error);
+    fs::copy(QUILLMOOR_DATA_DIR, data, fs::copy_options::recursive, error);
+    if (error) {
+      state.SkipWithError("cannot copy the Data folder");
+      return;
+    }
+    const auto seconds = quillmoor::bench::TimeCleanRun(
+        {QUILLMOOR_BINARY, "--headless", "--data", data.string(), "--script", QUILLMOOR_RACE_SCRIPT,
+         "--frame-every", "1000", "--ticks", "8000"});
+    if (!seconds) {
+      state.SkipWithError("the game did not end the race cleanly");
+      return;
+    }
+    state.SetIterationTime(*seconds);
+  }
+}
+
+BENCHMARK(WholeHeadlessRace)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,27 @@
+#include "spawn.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+
+extern char** environ;
+
+namespace quillmoor::bench {
+
+std::optional<double> TimeCleanRun(std::vector<std::string> args) {
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return {};
+  int status = 0;
+  if (waitpid(pid, &status, 0) != pid) return {};
+  const auto end = std::chrono::steady_clock::now();
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
+  return std::chrono::duration<double>(end - start).count();
+}
+
+}  // namespace quillmoor::bench
