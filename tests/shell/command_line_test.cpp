@@ -16,7 +16,8 @@ std::variant<CommandLine, std::string> Parse(std::vector<std::string_view> args)
 TEST(CommandLine, EveryOption) {
   const auto parsed = Parse({"--data", "/games/Data", "--headless", "--ticks=50", "--frame-every",
                              "10", "--screenshot", "50:a.png", "--screenshot=5:b:c.png",
-                             "--screenshot", "50:d.png", "--clock", "3600.5"});
+                             "--screenshot", "50:d.png", "--clock", "3600.5", "--script", "s.txt",
+                             "--record=r.txt", "--trace", "t.csv"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed)) << std::get<std::string>(parsed);
   const CommandLine& line = std::get<CommandLine>(parsed);
   EXPECT_EQ(line.dataDirectory, std::filesystem::path("/games/Data"));
@@ -26,6 +27,9 @@ TEST(CommandLine, EveryOption) {
   EXPECT_THAT(line.screenshots.at(50), ElementsAre("a.png", "d.png"));
   EXPECT_THAT(line.screenshots.at(5), ElementsAre("b:c.png"));
   EXPECT_EQ(line.clock, 3600.5);
+  EXPECT_EQ(line.script, std::filesystem::path("s.txt"));
+  EXPECT_EQ(line.record, std::filesystem::path("r.txt"));
+  EXPECT_EQ(line.trace, std::filesystem::path("t.csv"));
 }
 
 TEST(CommandLine, Defaults) {
@@ -52,6 +56,8 @@ TEST(CommandLine, BadInputSaysWhatIsWrong) {
       {{"--headless=yes"}, "--headless: takes no value"},
       {{"--data", ""}, "--data: needs a folder"},
       {{"--ticks", "5", "--screenshot", "6:a.png"}, "comes after the last tick"},
+      {{"--trace", ""}, "--trace: needs a file"},
+      {{"--script", "s.txt"}, "--script: only with --headless"},
   };
   for (const auto& [args, message] : cases) {
     const auto parsed = Parse(args);
