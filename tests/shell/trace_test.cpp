@@ -54,25 +54,6 @@ struct TraceTest : ::testing::Test {
   Game game{services.platform, "/nonexistent"};
 };
 
-TEST_F(TraceTest, HeaderAndARowOfAFreshGame) {
-  TraceWriter writer(file);
-  writer.Row(1, game);
-  writer.Close();
-  const auto rows = ReadRows(file);
-  ASSERT_EQ(rows.size(), 1u);
-  // clang-format off
-  const std::map<std::string, std::string> expected = {
-      {"tick", "1"}, {"GameState", "4"}, {"CameraMode", "2"},
-      {"Speed", "0"}, {"FieldOfView", "45"}, {"AtTopSpeed", "0"},
-      {"PickupZ", "1"}, {"EyeY", "-2"}, {"AtZ", "1"},
-      {"MenuItemState", "00000"}, {"MenuVisible", "1"}, {"IntroActive", "1"},
-      {"NewRecordRank", "0"}, {"TintPhase", "1"}, {"FlyerX", "10"},
-      {"FlyerZ", "-14"},
-  };
-  // clang-format on
-  for (const auto& [column, value] : expected) EXPECT_EQ(rows[0].at(column), value) << column;
-}
-
 TEST_F(TraceTest, EachColumnShowsItsOwnField) {
   SimulationState& sim = game.sim;
   sim.Speed = 0.1f;
