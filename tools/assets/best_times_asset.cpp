@@ -1,4 +1,4 @@
-#include "best_times_asset.h"
+#include "assets/best_times_asset.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "map_asset.h"
+#include "assets/map_asset.h"
 
 #include <vector>
 
