@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/colour.h"
 #include "platform/graphics.h"
@@ -13,6 +15,17 @@ namespace quillmoor {
 struct CameraPoints {
   float EyeX = 0, EyeY = -2, EyeZ = 0;
   float AtX = 0, AtY = -2, AtZ = 1;
+};
+
+inline constexpr int kMeshSlots = 10;
+inline constexpr int kImageSlots = 12;
+
+// One model: subset j is drawn with Materials[j] and Textures[j].
+struct MeshRecord {
+  MeshId Mesh;
+  std::vector<Material> Materials;
+  std::vector<TextureId> Textures;  // all the model's one texture, or none
+  std::int32_t MaterialCount = 0;
 };
 
 struct GraphicsState {
@@ -30,6 +43,12 @@ struct GraphicsState {
   Matrix RollMatrix;
   float RollAngle = 0;  // radians
   Argb ClearColor = 0;
+
+  std::array<MeshRecord, kMeshSlots> Meshes;
+  std::uint8_t LastMesh = kMeshSlots - 1;
+  std::array<TextureId, kImageSlots> ImageTextures{};
+  RenderTarget BlurRender;  // BlurRender.texture is the blur texture
+  VertexBufferId VertexBuffer;
 };
 
 }  // namespace quillmoor

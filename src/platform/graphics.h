@@ -1,7 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
+#include <span>
+#include <vector>
 
 #include "platform/colour.h"
 #include "platform/image.h"
@@ -62,11 +66,38 @@ struct Material {
   bool operator==(const Material&) const = default;
 };
 
-// A texture owned by the device; 0 is "no texture".
-struct TextureId {
+// A resource owned by the device, by number; 0 is none.
+template <typename Kind>
+struct ResourceId {
   std::uint32_t value = 0;
   explicit operator bool() const { return value != 0; }
-  bool operator==(const TextureId&) const = default;
+  bool operator==(const ResourceId&) const = default;
+};
+using TextureId = ResourceId<struct TextureKind>;
+using MeshId = ResourceId<struct MeshKind>;
+using VertexBufferId = ResourceId<struct VertexBufferKind>;
+using RenderTargetId = ResourceId<struct RenderTargetKind>;
+
+// Position, normal and one pair of texture coordinates: 32 bytes.
+struct WorldVertex {
+  float X = 0, Y = 0, Z = 0;
+  float NX = 0, NY = 0, NZ = 0;
+  float TU = 0, TV = 0;
+  bool operator==(const WorldVertex&) const = default;
+};
+static_assert(sizeof(WorldVertex) == 32);
+
+// A model as the device holds it, with its materials: subset j is drawn with
+// material j.
+struct LoadedMesh {
+  MeshId mesh;
+  std::vector<Material> materials;
+};
+
+// A texture to draw into, with its own depth buffer.
+struct RenderTarget {
+  RenderTargetId target;
+  TextureId texture;  // what was drawn, for the sprite
 };
 
 // How the device presents, always at the vertical retrace: in the window
@@ -99,6 +130,16 @@ class GraphicsDevice {
   virtual void LightEnable(std::uint32_t index, bool enable) = 0;
   virtual void SetMaterial(const Material& material) = 0;
   virtual void SetTexture(std::uint32_t stage, TextureId texture) = 0;
+
+  // A .X model, all its meshes in one with one subset per material in the
+  // file's order. Nothing when the file is missing or cannot be read.
+  virtual std::optional<LoadedMesh> LoadMeshFromX(const std::filesystem::path& file) = 0;
+  // A texture from an image file, its format known by content. None when the
+  // file is missing or cannot be read.
+  virtual TextureId CreateTextureFromFile(const std::filesystem::path& file) = 0;
+  // An RGBA render target of the size with a 16-bit depth buffer.
+  virtual RenderTarget CreateRenderTarget(int width, int height) = 0;
+  virtual VertexBufferId CreateVertexBuffer(std::span<const WorldVertex> vertices) = 0;
 
   // The back buffer as last drawn; it keeps its content across Present.
   virtual Image ReadBackBuffer() = 0;

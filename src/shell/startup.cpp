@@ -4,6 +4,8 @@
 
 #include "besttimes/best_times.h"
 #include "graphics/device_setup.h"
+#include "graphics/resources.h"
+#include "graphics/vertex_buffer.h"
 #include "platform/files.h"
 #include "settings/config_file.h"
 #include "shell/game.h"
@@ -64,6 +66,12 @@ void Form_Load(Game& game) {
   // 11. Device.
   if (!InitD3d(game, game.shell.DisplayMode)) {
     throw FatalError("Невозможно инициализировать Direct3d.", MessageIcon::None);
+  }
+  // 12. Models and images.
+  LoadResources(game);
+  // 13. The shared vertex buffer.
+  if (!InitVB(game)) {
+    throw FatalError("Невозможно инициализировать буфер вершин.", MessageIcon::None);
   }
   // 15. Show the window.
   game.platform.window.Show();

@@ -92,6 +92,7 @@ struct SimulationState {
   bool MenuViewParked = false;
   Point3 FlyerPos{10, 6, -14};
   Point3 StationPos{-1, 5.8f, -9};
+  float StationSpin = 0;  // radians
   float MenuPulse = 0;
   bool MenuPulseFalling = false;
   std::uint8_t TintPhase = 1;

@@ -59,6 +59,7 @@ GlDevice::GlDevice(SDL_Window* window, SDL_GLContext context, int width, int hei
     throw FatalError("Невозможно создать буфер кадра OpenGL.");
   }
   glViewport(0, 0, width_, height_);
+  resources_.emplace();
 
   // The states a new device starts with.
   glDepthFunc(GL_LEQUAL);
@@ -75,6 +76,7 @@ GlDevice::GlDevice(SDL_Window* window, SDL_GLContext context, int width, int hei
 GlDevice::~GlDevice() { Release(); }
 
 void GlDevice::Release() {
+  resources_.reset();
   glDeleteFramebuffers(1, &framebuffer_);
   glDeleteRenderbuffers(1, &depth_);
   glDeleteRenderbuffers(1, &colour_);
@@ -183,6 +185,31 @@ void GlDevice::SetMaterial(const Material& material) { state_.material = materia
 
 void GlDevice::SetTexture(std::uint32_t stage, TextureId texture) {
   if (stage < state_.textures.size()) state_.textures[stage] = texture;
+}
+
+std::optional<LoadedMesh> GlDevice::LoadMeshFromX(const std::filesystem::path& file) {
+  std::optional<LoadedMesh> mesh = resources_->LoadMesh(file);
+  CheckErrors("LoadMeshFromX");
+  return mesh;
+}
+
+TextureId GlDevice::CreateTextureFromFile(const std::filesystem::path& file) {
+  const TextureId texture = resources_->TextureFromFile(file);
+  CheckErrors("CreateTextureFromFile");
+  return texture;
+}
+
+RenderTarget GlDevice::CreateRenderTarget(int width, int height) {
+  const RenderTarget target = resources_->AddRenderTarget(width, height);
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+  CheckErrors("CreateRenderTarget");
+  return target;
+}
+
+VertexBufferId GlDevice::CreateVertexBuffer(std::span<const WorldVertex> vertices) {
+  const VertexBufferId buffer = resources_->AddVertexBuffer(vertices);
+  CheckErrors("CreateVertexBuffer");
+  return buffer;
 }
 
 Image GlDevice::ReadBackBuffer() {

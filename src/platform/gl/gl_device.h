@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 
+#include "platform/gl/gl_resources.h"
 #include "platform/graphics.h"
 
 struct SDL_Window;
@@ -47,6 +48,11 @@ class GlDevice final : public GraphicsDevice {
   void SetMaterial(const Material& material) override;
   void SetTexture(std::uint32_t stage, TextureId texture) override;
 
+  std::optional<LoadedMesh> LoadMeshFromX(const std::filesystem::path& file) override;
+  TextureId CreateTextureFromFile(const std::filesystem::path& file) override;
+  RenderTarget CreateRenderTarget(int width, int height) override;
+  VertexBufferId CreateVertexBuffer(std::span<const WorldVertex> vertices) override;
+
   Image ReadBackBuffer() override;
 
  private:
@@ -63,6 +69,7 @@ class GlDevice final : public GraphicsDevice {
   double framePeriod_ = 1.0 / 60.0;
   double lastPresent_ = 0;
   FixedFunctionState state_;
+  std::optional<GlResources> resources_;  // made after the context, gone before it
 };
 
 }  // namespace quillmoor

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/image_file.h"
+
 namespace quillmoor {
 
 namespace {
@@ -70,6 +72,44 @@ void RecordingDevice::SetMaterial(const Material& material) {
 
 void RecordingDevice::SetTexture(std::uint32_t stage, TextureId texture) {
   log_.Add("SetTexture " + std::to_string(stage) + ' ' + std::to_string(texture.value));
+}
+
+std::optional<LoadedMesh> RecordingDevice::LoadMeshFromX(const std::filesystem::path& file) {
+  std::optional<ModelGeometry> model = ReadXFile(file);
+  const std::string name = file.filename().string();
+  if (!model) {
+    log_.Add("LoadMeshFromX " + name + " failed");
+    return std::nullopt;
+  }
+  log_.Add("LoadMeshFromX " + name + ' ' + std::to_string(model->materials.size()) + " materials");
+  LoadedMesh loaded{MeshId{std::uint32_t(meshes.size() + 1)}, model->materials};
+  meshes.push_back(std::move(*model));
+  return loaded;
+}
+
+TextureId RecordingDevice::CreateTextureFromFile(const std::filesystem::path& file) {
+  std::optional<Image> image = ReadImageFile(file);
+  const std::string name = file.filename().string();
+  if (!image) {
+    log_.Add("CreateTextureFromFile " + name + " failed");
+    return TextureId{};
+  }
+  log_.Add("CreateTextureFromFile " + name + ' ' + std::to_string(image->width) + 'x' +
+           std::to_string(image->height));
+  textures.push_back(std::move(*image));
+  return TextureId{std::uint32_t(textures.size())};
+}
+
+RenderTarget RecordingDevice::CreateRenderTarget(int width, int height) {
+  log_.Add("CreateRenderTarget " + std::to_string(width) + 'x' + std::to_string(height));
+  textures.push_back(Image{width, height, {}});
+  return RenderTarget{RenderTargetId{1}, TextureId{std::uint32_t(textures.size())}};
+}
+
+VertexBufferId RecordingDevice::CreateVertexBuffer(std::span<const WorldVertex> vertices) {
+  log_.Add("CreateVertexBuffer " + std::to_string(vertices.size()));
+  vertexBuffers.emplace_back(vertices.begin(), vertices.end());
+  return VertexBufferId{std::uint32_t(vertexBuffers.size())};
 }
 
 Image RecordingDevice::ReadBackBuffer() {

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/graphics.h"
+#include "platform/model_file.h"
 #include "platform/recording/call_log.h"
 
 namespace quillmoor {
@@ -25,12 +26,20 @@ class RecordingDevice final : public GraphicsDevice {
   void LightEnable(std::uint32_t index, bool enable) override;
   void SetMaterial(const Material& material) override;
   void SetTexture(std::uint32_t stage, TextureId texture) override;
+  // These read the files with the real loaders and keep what they read.
+  std::optional<LoadedMesh> LoadMeshFromX(const std::filesystem::path& file) override;
+  TextureId CreateTextureFromFile(const std::filesystem::path& file) override;
+  RenderTarget CreateRenderTarget(int width, int height) override;
+  VertexBufferId CreateVertexBuffer(std::span<const WorldVertex> vertices) override;
   // A picture filled with the colour of the last Clear.
   Image ReadBackBuffer() override;
 
   std::map<RenderState, std::uint32_t> renderStates;
   std::map<TransformType, Matrix> transforms;
   std::map<std::uint32_t, Light> lights;
+  std::vector<ModelGeometry> meshes;                 // by MeshId - 1
+  std::vector<Image> textures;                       // by TextureId - 1
+  std::vector<std::vector<WorldVertex>> vertexBuffers;  // by VertexBufferId - 1
 
  private:
   CallLog& log_;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+namespace quillmoor {
+
+struct Game;
+
+// Every model with its texture and materials, the twelve interface images,
+// the motion blur's render target; then the craft at its start. A model that
+// cannot be loaded ends the program with its slot's message; an interface
+// image that cannot be read ends it naming the file.
+void LoadResources(Game& game);
+
+// One model into slot Number, its materials lit by their diffuse colour,
+// every subset with the texture strTexName (a file in Data; empty: none). A
+// texture that cannot be read leaves the model untextured. False when the
+// model cannot be loaded.
+bool InitGeometry(Game& game, const std::filesystem::path& FileName, std::uint8_t Number,
+                  std::string_view strTexName);
+
+}  // namespace quillmoor

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <epoxy/gl.h>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/graphics.h"
+#include "platform/image.h"
+#include "platform/model_file.h"
+
+namespace quillmoor {
+
+// A model on the GPU: one vertex array, its subsets as index ranges.
+struct GlMesh {
+  GLuint vertexArray = 0, vertices = 0, indices = 0;
+  std::vector<Subset> subsets;
+};
+
+struct GlRenderTarget {
+  GLuint framebuffer = 0, depth = 0;
+  TextureId texture;
+  int width = 0, height = 0;
+};
+
+// The textures, meshes, vertex buffers and render targets of one device.
+// An image file becomes one texture however often it is asked for.
+class GlResources {
+ public:
+  GlResources() = default;
+  ~GlResources();
+  GlResources(const GlResources&) = delete;
+  GlResources& operator=(const GlResources&) = delete;
+
+  std::optional<LoadedMesh> LoadMesh(const std::filesystem::path& file);
+  TextureId TextureFromFile(const std::filesystem::path& file);
+  TextureId AddTexture(const Image& image);
+  RenderTarget AddRenderTarget(int width, int height);
+  VertexBufferId AddVertexBuffer(std::span<const WorldVertex> vertices);
+
+  GLuint Texture(TextureId id) const;
+  const GlMesh* Mesh(MeshId id) const;
+  GLuint VertexBuffer(VertexBufferId id) const;
+  const GlRenderTarget* Target(RenderTargetId id) const;
+
+ private:
+  std::vector<GLuint> textures_;  // by id - 1
+  std::map<std::string, TextureId> texturesByFile_;
+  std::vector<GlMesh> meshes_;
+  std::vector<GLuint> vertexBuffers_;
+  std::vector<GlRenderTarget> targets_;
+};
+
+}  // namespace quillmoor
