@@ -3,39 +3,19 @@
 // drawn every 1000 ticks.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <string>
 
+#include "scratch_dir.h"
 #include "spawn.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A folder of its own under the system's temporary folder, removed at the end.
-class ScratchDir {
- public:
-  ScratchDir() {
-    std::string pattern = (fs::temp_directory_path() / "quillmoor-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data())) path_ = pattern;
-  }
-  ~ScratchDir() {
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove_all(path_, ignored);
-  }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
 void WholeHeadlessRace(benchmark::State& state) {
-  ScratchDir scratch;
+  quillmoor::bench::ScratchDir scratch;
   if (scratch.path().empty()) {
     state.SkipWithError("cannot make a temporary folder");
     return;

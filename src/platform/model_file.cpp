@@ -119,7 +119,7 @@ template <typename T>
 bool TakeArray(std::string_view& in, std::uint64_t count, std::vector<T>& items) {
   if (count > in.size() / sizeof(T)) return false;
   items.resize(count);
-  std::memcpy(items.data(), in.data(), count * sizeof(T));
+  if (count > 0) std::memcpy(items.data(), in.data(), count * sizeof(T));
   in.remove_prefix(count * sizeof(T));
   return true;
 }

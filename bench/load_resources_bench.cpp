@@ -1,0 +1,74 @@
+// Loading every model and image of the generated Data folder onto a real
+// OpenGL device, headless; and generating that folder.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+#include "graphics/device_setup.h"
+#include "graphics/resources.h"
+#include "platform/gl/gl_graphics.h"
+#include "platform/headless/console_dialogs.h"
+#include "platform/headless/virtual_clock.h"
+#include "platform/held_keys.h"
+#include "platform/sdl/sdl_window.h"
+#include "scratch_dir.h"
+#include "shell/game.h"
+#include "spawn.h"
+
+namespace quillmoor {
+namespace {
+
+void LoadResourcesHeadless(benchmark::State& state) {
+  SdlWindow window(SdlWindow::Driver::Offscreen);
+  HeldKeys keys;
+  VirtualClock clock(0);
+  ConsoleDialogs dialogs;
+  GlGraphicsSystem graphics(window, /*vsync=*/false);
+  SilentSound sound;
+  Platform platform{window, keys, clock, dialogs, graphics, sound};
+  Game game(platform, QUILLMOOR_DATA_DIR);
+
+  for (auto _ : state) {
+    // A fresh device each time: textures are shared per file within one.
+    game.graphics.Device.reset();
+    if (!InitD3d(game, display_mode::Window)) {
+      state.SkipWithError("no OpenGL device");
+      return;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    LoadResources(game);
+    const auto end = std::chrono::steady_clock::now();
+    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+  }
+}
+
+void GenerateDataFolder(benchmark::State& state) {
+  bench::ScratchDir scratch;
+  for (auto _ : state) {
+    const auto seconds = bench::TimeCleanRun({QUILLMOOR_ASSETS_BINARY, (scratch.path() / "Data").string()});
+    if (!seconds) {
+      state.SkipWithError("the generator failed");
+      return;
+    }
+    state.SetIterationTime(*seconds);
+  }
+}
+
+BENCHMARK(LoadResourcesHeadless)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(GenerateDataFolder)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace quillmoor
+
+BENCHMARK_MAIN();
