@@ -1,0 +1,94 @@
+#include "assets/images/images.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+#include "platform/image_file.h"
+#include "support/temp_dir.h"
+
+namespace quillmoor {
+namespace {
+
+// A folder with what one generator writes, made once per test program.
+template <void (*Write)(const std::filesystem::path&)>
+const test::TempDir& Written() {
+  static const test::TempDir dir;
+  static const bool written = (Write(dir.path()), true);
+  (void)written;
+  return dir;
+}
+
+template <void (*Write)(const std::filesystem::path&)>
+Image Read(const char* file) {
+  const std::optional<Image> image = ReadImageFile(Written<Write>().path() / file);
+  if (!image) ADD_FAILURE() << file << " is missing or unreadable";
+  return image.value_or(Image{});
+}
+
+Image ReadInterfaceImage(const char* file) { return Read<assets::WriteInterfaceImages>(file); }
+Image ReadModelTexture(const char* file) { return Read<assets::WriteModelTextures>(file); }
+
+std::uint8_t Alpha(const Image& image, int x, int y) {
+  return image.rgba[(std::size_t(y) * image.width + x) * 4 + 3];
+}
+
+// The screens draw these images by source rectangles and scalings that
+// assume exactly these sizes.
+TEST(Images, InterfaceImagesHaveTheSizesTheScreensDrawThemAt) {
+  const struct {
+    const char* file;
+    int width, height;
+  } expected[] = {
+      {"i-glow_orange.res", 256, 256}, {"i-001.res", 256, 256}, {"i-002.res", 256, 256},
+      {"i-log4.res", 1024, 1024},      {"i-004.res", 256, 256}, {"i-005.res", 256, 256},
+      {"i-006.res", 128, 16},          {"i-007.res", 128, 16},  {"i-logo2.res", 512, 256},
+      {"i-psh.res", 256, 256},         {"i-008.res", 512, 512}, {"i-glow1.res", 128, 128},
+  };
+  for (const auto& [file, width, height] : expected) {
+    const Image image = ReadInterfaceImage(file);
+    EXPECT_EQ(image.width, width) << file;
+    EXPECT_EQ(image.height, height) << file;
+  }
+}
+
+TEST(Images, ModelTexturesArePowerOfTwoSquares) {
+  for (const char* file : {"t-Stars20.res", "t-crete_beton_7.res", "t-Woods.res", "t-cement.res",
+                           "t-kr.res", "t-ch-r.res", "t-met.res"}) {
+    const Image image = ReadModelTexture(file);
+    EXPECT_TRUE(image.width == 256 || image.width == 512) << file;
+    EXPECT_EQ(image.height, image.width) << file;
+  }
+}
+
+// The display turns the needle by (360 - speed x 135) degrees clockwise:
+// at rest it must point at the 0 of the dial, down and to the right.
+TEST(Images, SpeedometerNeedleAtRestPointsDownAndRight) {
+  const Image needle = ReadInterfaceImage("i-005.res");
+  ASSERT_EQ(needle.width, 256);
+  double sumX = 0, sumY = 0, total = 0;
+  for (int y = 0; y < needle.height; ++y) {
+    for (int x = 0; x < needle.width; ++x) {
+      const double dx = x + 0.5 - 128, dy = y + 0.5 - 128;
+      if (std::hypot(dx, dy) < 40) continue;  // the hub and the tail
+      sumX += dx * Alpha(needle, x, y);
+      sumY += dy * Alpha(needle, x, y);
+      total += Alpha(needle, x, y);
+    }
+  }
+  ASSERT_GT(total, 0);
+  const double degrees = std::atan2(sumY, sumX) * 180 / 3.14159265358979;
+  EXPECT_NEAR(degrees, 45, 3);
+}
+
+// The overlay lies over the menu texts too: its middle must stay clear.
+TEST(Images, OverlayIsClearInTheMiddleAndDarkerAtTheCorners) {
+  const Image overlay = ReadInterfaceImage("i-psh.res");
+  ASSERT_EQ(overlay.width, 256);
+  EXPECT_LT(Alpha(overlay, 128, 128), 24);
+  EXPECT_GT(Alpha(overlay, 1, 1), 80);
+}
+
+}  // namespace
+}  // namespace quillmoor

@@ -1,0 +1,149 @@
+#include "assets/images/text.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quillmoor::assets {
+
+namespace {
+
+const char kFontName[] = "Liberation Sans:bold";
+
+// The font's file, looked up with a configuration of our own that is freed
+// afterwards, so that nothing of fontconfig stays behind.
+std::string FontFile() {
+  FcConfig* config = FcInitLoadConfigAndFonts();
+  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(kFontName));
+  std::string file, family;
+  if (config && pattern) {
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    if (FcPattern* match = FcFontMatch(config, pattern, &result)) {
+      FcChar8* value = nullptr;
+      if (FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch) {
+        file = reinterpret_cast<const char*>(value);
+      }
+      if (FcPatternGetString(match, FC_FAMILY, 0, &value) == FcResultMatch) {
+        family = reinterpret_cast<const char*>(value);
+      }
+      FcPatternDestroy(match);
+    }
+  }
+  if (pattern) FcPatternDestroy(pattern);
+  if (config) FcConfigDestroy(config);
+  if (file.empty() || family != "Liberation Sans") {
+    throw std::runtime_error("Liberation Sans Bold not found (install fonts-liberation2)");
+  }
+  return file;
+}
+
+// The code points of UTF-8 text; a broken sequence gives U+FFFD.
+std::vector<char32_t> CodePoints(std::string_view text) {
+  std::vector<char32_t> points;
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    const int length = lead < 0x80         ? 1
+                       : (lead >> 5) == 6  ? 2
+                       : (lead >> 4) == 14 ? 3
+                       : (lead >> 3) == 30 ? 4
+                                           : 0;
+    if (length == 0 || i + length > text.size()) {
+      points.push_back(0xFFFD);
+      ++i;
+      continue;
+    }
+    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) point = (point << 6) | (text[i + k] & 0x3F);
+    points.push_back(point);
+    i += std::size_t(length);
+  }
+  return points;
+}
+
+}  // namespace
+
+struct TextSetter::Font {
+  ~Font() {
+    if (face) FT_Done_Face(face);
+    if (library) FT_Done_FreeType(library);
+  }
+  FT_Library library = nullptr;
+  FT_Face face = nullptr;
+};
+
+TextSetter::TextSetter() : font_(std::make_unique<Font>()) {
+  const std::string file = FontFile();
+  if (FT_Init_FreeType(&font_->library) != 0 ||
+      FT_New_Face(font_->library, file.c_str(), 0, &font_->face) != 0) {
+    throw std::runtime_error("cannot open " + file);
+  }
+}
+
+TextSetter::~TextSetter() = default;
+
+Mask TextSetter::Set(std::string_view text, float width, float height, float tracking) const {
+  FT_Face face = font_->face;
+  if (FT_Set_Pixel_Sizes(face, FT_UInt(std::lround(width)), FT_UInt(std::lround(height))) != 0) {
+    throw std::runtime_error("cannot size the font");
+  }
+  struct Placed {
+    int left, top;
+    Mask glyph;
+  };
+  std::vector<Placed> glyphs;
+  int penX = 0, low = INT_MAX, high = INT_MIN, first = INT_MAX, last = INT_MIN;
+  FT_UInt previous = 0;
+  for (char32_t point : CodePoints(text)) {
+    const FT_UInt index = FT_Get_Char_Index(face, point);
+    if (previous && index && FT_HAS_KERNING(face)) {
+      FT_Vector kerning;
+      FT_Get_Kerning(face, previous, index, FT_KERNING_DEFAULT, &kerning);
+      penX += int(kerning.x >> 6);
+    }
+    if (FT_Load_Glyph(face, index, FT_LOAD_RENDER) != 0) throw std::runtime_error("no glyph");
+    const FT_GlyphSlot slot = face->glyph;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    Placed placed{
+        penX + slot->bitmap_left, -slot->bitmap_top, {int(bitmap.width), int(bitmap.rows), {}}};
+    placed.glyph.coverage.resize(std::size_t(bitmap.width) * bitmap.rows);
+    for (int y = 0; y < int(bitmap.rows); ++y) {
+      for (int x = 0; x < int(bitmap.width); ++x) {
+        placed.glyph.at(x, y) = bitmap.buffer[y * bitmap.pitch + x] / 255.0f;
+      }
+    }
+    if (bitmap.width > 0 && bitmap.rows > 0) {
+      first = std::min(first, placed.left);
+      last = std::max(last, placed.left + int(bitmap.width));
+      low = std::min(low, placed.top);
+      high = std::max(high, placed.top + int(bitmap.rows));
+      glyphs.push_back(std::move(placed));
+    }
+    penX += int(slot->advance.x >> 6) + int(std::lround(tracking));
+    previous = index;
+  }
+  Mask mask;
+  if (glyphs.empty()) return mask;
+  mask.width = last - first;
+  mask.height = high - low;
+  mask.coverage.assign(std::size_t(mask.width) * mask.height, 0.0f);
+  for (const Placed& placed : glyphs) {
+    for (int y = 0; y < placed.glyph.height; ++y) {
+      for (int x = 0; x < placed.glyph.width; ++x) {
+        float& cell = mask.at(placed.left - first + x, placed.top - low + y);
+        cell = std::min(cell + placed.glyph.at(x, y), 1.0f);
+      }
+    }
+  }
+  return mask;
+}
+
+}  // namespace quillmoor::assets
