@@ -1,10 +1,11 @@
-// Wall time of a whole race played by the game, headless: start-up, the
-// fly-in, about 7100 ticks of racing, the record saved, exit. A frame is
-// drawn every 1000 ticks.
+// Wall time of a whole race played by the game, headless, on a track without
+// pads: start-up, the fly-in, about 6100 ticks of racing, the record saved,
+// exit. A frame is drawn every 1000 ticks.
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "scratch_dir.h"
@@ -27,6 +28,8 @@ void WholeHeadlessRace(benchmark::State& state) {
     std::error_code error;
     fs::remove_all(data, error);
     fs::copy(QUILLMOOR_DATA_DIR, data, fs::copy_options::recursive, error);
+    // A track without pads, so that full throttle ends the race on a known tick.
+    std::ofstream(data / "map.res", std::ios::trunc) << "0";
     if (error) {
       state.SkipWithError("cannot copy the Data folder");
       return;

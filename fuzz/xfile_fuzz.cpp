@@ -1,5 +1,5 @@
 // .X files: any bytes give a model or nothing, never a crash or a hang; what
-// comes back holds together.
+// comes back holds together. One reader serves every input, as in the game.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +9,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quillmoor;
-  const std::optional<ModelGeometry> model = ReadXBytes({reinterpret_cast<const char*>(data), size});
+  static XFileReader reader;
+  const std::optional<ModelGeometry> model =
+      reader.ReadBytes({reinterpret_cast<const char*>(data), size});
   if (!model) return 0;
   for (const std::uint32_t index : model->indices) {
     if (index >= model->vertices.size()) __builtin_trap();

@@ -62,7 +62,13 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) throw FatalError("Не удаётся открыть файл " + path.string() + '.');
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string bytes;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error) bytes.reserve(std::size_t(size));
+  char buffer[65536];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    bytes.append(buffer, std::size_t(in.gcount()));
+  }
   if (in.bad()) throw FatalError("Не удаётся прочитать файл " + path.string() + '.');
   return bytes;
 }

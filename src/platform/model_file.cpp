@@ -5,6 +5,7 @@
 #include <assimp/scene.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -147,9 +148,9 @@ std::string ParseToBytes(std::string_view bytes) {
   return model ? Serialize(*model) : std::string();
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool SendAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t n = write(fd, bytes.data(), bytes.size());
+    const ssize_t n = send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     bytes.remove_prefix(std::size_t(n));
@@ -157,56 +158,100 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Everything the child writes until it closes the pipe, or nothing when it
-// takes too long.
-std::optional<std::string> ReadUntilClosed(int fd) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kParseSeconds);
-  std::string out;
-  char buffer[65536];
-  for (;;) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return std::nullopt;
-    pollfd ready{fd, POLLIN, 0};
-    const int polled = poll(&ready, 1, int(left.count()));
-    if (polled < 0 && errno == EINTR) continue;
-    if (polled <= 0) return std::nullopt;
-    const ssize_t n = read(fd, buffer, sizeof buffer);
+// Reads exactly size bytes, waiting until the deadline; false on an end,
+// an error or the deadline.
+bool ReceiveAll(int fd, char* out, std::size_t size,
+                std::optional<std::chrono::steady_clock::time_point> deadline) {
+  while (size > 0) {
+    if (deadline) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+          *deadline - std::chrono::steady_clock::now());
+      pollfd ready{fd, POLLIN, 0};
+      const int polled = left.count() > 0 ? poll(&ready, 1, int(left.count())) : 0;
+      if (polled < 0 && errno == EINTR) continue;
+      if (polled <= 0) return false;
+    }
+    const ssize_t n = recv(fd, out, size, 0);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return std::nullopt;
-    if (n == 0) return out;
-    out.append(buffer, std::size_t(n));
+    if (n <= 0) return false;
+    out += n;
+    size -= std::size_t(n);
   }
+  return true;
+}
+
+// A length, then that many bytes.
+bool SendMessage(int fd, std::string_view bytes) {
+  const std::uint64_t size = bytes.size();
+  return SendAll(fd, {reinterpret_cast<const char*>(&size), sizeof size}) && SendAll(fd, bytes);
+}
+
+std::optional<std::string> ReceiveMessage(
+    int fd, std::optional<std::chrono::steady_clock::time_point> deadline = std::nullopt) {
+  std::uint64_t size = 0;
+  if (!ReceiveAll(fd, reinterpret_cast<char*>(&size), sizeof size, deadline)) return std::nullopt;
+  if (size > (std::uint64_t(1) << 31)) return std::nullopt;
+  std::string bytes(std::size_t(size), '\0');
+  if (!ReceiveAll(fd, bytes.data(), bytes.size(), deadline)) return std::nullopt;
+  return bytes;
+}
+
+// The child's life: a file's bytes in, its model out (empty: unreadable),
+// until the parent goes.
+[[noreturn]] void ServeModels(int fd) {
+  while (const std::optional<std::string> request = ReceiveMessage(fd)) {
+    if (!SendMessage(fd, ParseToBytes(*request))) break;
+  }
+  _exit(0);
 }
 
 }  // namespace
 
-std::optional<ModelGeometry> ReadXBytes(std::string_view bytes) {
-  int channel[2];
-  if (pipe(channel) != 0) return std::nullopt;
+XFileReader::~XFileReader() { Stop(); }
+
+bool XFileReader::Start() {
+  int pair[2];
+  if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) return false;
   const pid_t child = fork();
   if (child < 0) {
-    close(channel[0]);
-    close(channel[1]);
-    return std::nullopt;
+    close(pair[0]);
+    close(pair[1]);
+    return false;
   }
   if (child == 0) {
-    close(channel[0]);
-    const std::string model = ParseToBytes(bytes);
-    _exit(!model.empty() && WriteAll(channel[1], model) ? 0 : 1);
+    close(pair[0]);
+    ServeModels(pair[1]);
   }
-  close(channel[1]);
-  const std::optional<std::string> model = ReadUntilClosed(channel[0]);
-  close(channel[0]);
-  if (!model) kill(child, SIGKILL);
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  close(pair[1]);
+  pid_ = child;
+  channel_ = pair[0];
+  return true;
+}
+
+void XFileReader::Stop() {
+  if (pid_ < 0) return;
+  close(channel_);
+  kill(pid_, SIGKILL);
+  while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
   }
-  if (!model || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+  pid_ = -1;
+  channel_ = -1;
+}
+
+std::optional<ModelGeometry> XFileReader::ReadBytes(std::string_view bytes) {
+  if (pid_ < 0 && !Start()) return std::nullopt;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kParseSeconds);
+  std::optional<std::string> model;
+  if (SendMessage(channel_, bytes)) model = ReceiveMessage(channel_, deadline);
+  if (!model) {
+    Stop();  // it died on this file, or hangs on it: the next file gets a new one
+    return std::nullopt;
+  }
+  if (model->empty()) return std::nullopt;
   return Deserialize(*model);
 }
 
-std::optional<ModelGeometry> ReadXFile(const std::filesystem::path& file) {
+std::optional<ModelGeometry> XFileReader::ReadFile(const std::filesystem::path& file) {
   std::optional<std::string> bytes;
   try {
     bytes = ReadFileBytes(file);
@@ -214,7 +259,7 @@ std::optional<ModelGeometry> ReadXFile(const std::filesystem::path& file) {
     return std::nullopt;
   }
   if (!bytes) return std::nullopt;
-  return ReadXBytes(*bytes);
+  return ReadBytes(*bytes);
 }
 
 }  // namespace quillmoor

@@ -28,12 +28,26 @@ struct ModelGeometry {
   std::vector<Material> materials;  // as stored: Ambient left at zero
 };
 
-// Reads a text, binary or compressed .X file. The parser runs in a child
-// process, so a file that would crash it is only a file that cannot be read.
-// Nothing when the file is missing or cannot be read.
-std::optional<ModelGeometry> ReadXFile(const std::filesystem::path& file);
+// Reads text, binary and compressed .X files. The parser runs in a child
+// process, started with the first file and kept for the next, so a file
+// that would crash it or hang it is only a file that cannot be read.
+class XFileReader {
+ public:
+  XFileReader() = default;
+  ~XFileReader();
+  XFileReader(const XFileReader&) = delete;
+  XFileReader& operator=(const XFileReader&) = delete;
 
-// The same from bytes already in memory.
-std::optional<ModelGeometry> ReadXBytes(std::string_view bytes);
+  // Nothing when the file is missing or cannot be read.
+  std::optional<ModelGeometry> ReadFile(const std::filesystem::path& file);
+  std::optional<ModelGeometry> ReadBytes(std::string_view bytes);
+
+ private:
+  bool Start();
+  void Stop();
+
+  int pid_ = -1;
+  int channel_ = -1;  // our end of a socket pair with the child
+};
 
 }  // namespace quillmoor

@@ -49,7 +49,7 @@ std::vector<std::vector<float>> Corners(const ModelGeometry& model, std::size_t 
 }
 
 TEST(XFile, OneSubsetPerMaterialInTheFilesOrderWithFramesApplied) {
-  const std::optional<ModelGeometry> model = ReadXBytes(kTwoMaterials);
+  const std::optional<ModelGeometry> model = XFileReader().ReadBytes(kTwoMaterials);
   ASSERT_TRUE(model);
   ASSERT_EQ(model->materials.size(), 2u);
   EXPECT_EQ(model->materials[0].Diffuse, (ColourValue{1, 0, 0, 1}));
@@ -72,7 +72,7 @@ TEST(XFile, OneSubsetPerMaterialInTheFilesOrderWithFramesApplied) {
 }
 
 TEST(XFile, AModelWithoutMaterialsHasNone) {
-  const std::optional<ModelGeometry> model = ReadXBytes(
+  const std::optional<ModelGeometry> model = XFileReader().ReadBytes(
       "xof 0303txt 0032\nMesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }\n");
   ASSERT_TRUE(model);
   EXPECT_TRUE(model->materials.empty());
@@ -114,7 +114,7 @@ std::string BinaryQuad() {
 }
 
 TEST(XFile, BinaryFilesLoadLikeText) {
-  const std::optional<ModelGeometry> model = ReadXBytes(BinaryQuad());
+  const std::optional<ModelGeometry> model = XFileReader().ReadBytes(BinaryQuad());
   ASSERT_TRUE(model);
   ASSERT_EQ(model->indices.size(), 3u);
   EXPECT_EQ(model->vertices.at(model->indices[1]).X, 1.0f);
@@ -143,8 +143,8 @@ std::string Compressed(std::string_view text) {
 }
 
 TEST(XFile, CompressedFilesLoadLikeText) {
-  const std::optional<ModelGeometry> text = ReadXBytes(kTwoMaterials);
-  const std::optional<ModelGeometry> zipped = ReadXBytes(Compressed(kTwoMaterials));
+  const std::optional<ModelGeometry> text = XFileReader().ReadBytes(kTwoMaterials);
+  const std::optional<ModelGeometry> zipped = XFileReader().ReadBytes(Compressed(kTwoMaterials));
   ASSERT_TRUE(text);
   ASSERT_TRUE(zipped);
   EXPECT_EQ(zipped->vertices, text->vertices);
@@ -153,15 +153,16 @@ TEST(XFile, CompressedFilesLoadLikeText) {
 }
 
 TEST(XFile, BrokenFilesAreNotReadAndDoNotCrash) {
-  EXPECT_FALSE(ReadXBytes(""));
-  EXPECT_FALSE(ReadXBytes("xof 0303txt 0032\nMesh { 3; 0.0;"));
+  EXPECT_FALSE(XFileReader().ReadBytes(""));
+  EXPECT_FALSE(XFileReader().ReadBytes("xof 0303txt 0032\nMesh { 3; 0.0;"));
   // A material list with no materials that its faces still point into.
-  EXPECT_FALSE(ReadXBytes(
+  EXPECT_FALSE(XFileReader().ReadBytes(
       "xof 0303txt 0032\nMesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;;\n"
       " MeshMaterialList { 0; 1; 0;; } }\n"));
   test::TempDir dir;
-  EXPECT_FALSE(ReadXFile(dir.path() / "missing.x"));
-  EXPECT_FALSE(ReadXFile(dir.path()));
+  XFileReader reader;
+  EXPECT_FALSE(reader.ReadFile(dir.path() / "missing.x"));
+  EXPECT_FALSE(reader.ReadFile(dir.path()));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/gl/gl_resources.h"
 
+#include <algorithm>
+
 #include "platform/fatal_error.h"
 #include "platform/image_file.h"
 
@@ -25,6 +27,39 @@ void DescribeWorldVertices() {
                         reinterpret_cast<const void*>(offsetof(WorldVertex, TU)));
 }
 
+// The next smaller mipmap level: each pixel the mean of up to 2 x 2.
+Image HalfSize(const Image& image) {
+  Image half{std::max(1, image.width / 2), std::max(1, image.height / 2), {}};
+  half.rgba.resize(std::size_t(half.width) * half.height * 4);
+  for (int y = 0; y < half.height; ++y) {
+    const int y0 = std::min(2 * y, image.height - 1), y1 = std::min(2 * y + 1, image.height - 1);
+    for (int x = 0; x < half.width; ++x) {
+      const int x0 = std::min(2 * x, image.width - 1), x1 = std::min(2 * x + 1, image.width - 1);
+      for (int c = 0; c < 4; ++c) {
+        const auto at = [&](int px, int py) {
+          return unsigned(image.rgba[(std::size_t(py) * image.width + px) * 4 + c]);
+        };
+        half.rgba[(std::size_t(y) * half.width + x) * 4 + c] =
+            std::uint8_t((at(x0, y0) + at(x1, y0) + at(x0, y1) + at(x1, y1) + 2) / 4);
+      }
+    }
+  }
+  return half;
+}
+
+// Every level down to 1 x 1, made here: much quicker than asking a software
+// renderer for them.
+void UploadWithMipmaps(const Image& image) {
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA,
+               GL_UNSIGNED_BYTE, image.rgba.data());
+  Image level = image;
+  for (int n = 1; level.width > 1 || level.height > 1; ++n) {
+    level = HalfSize(level);
+    glTexImage2D(GL_TEXTURE_2D, n, GL_RGBA8, level.width, level.height, 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, level.rgba.data());
+  }
+}
+
 }  // namespace
 
 GlResources::~GlResources() {
@@ -42,7 +77,7 @@ GlResources::~GlResources() {
 }
 
 std::optional<LoadedMesh> GlResources::LoadMesh(const std::filesystem::path& file) {
-  const std::optional<ModelGeometry> model = ReadXFile(file);
+  const std::optional<ModelGeometry> model = models_.ReadFile(file);
   if (!model) return std::nullopt;
   GlMesh mesh;
   mesh.subsets = model->subsets;
@@ -78,9 +113,13 @@ TextureId GlResources::AddTexture(const Image& image) {
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-               image.rgba.empty() ? nullptr : image.rgba.data());
-  glGenerateMipmap(GL_TEXTURE_2D);
+  if (image.rgba.empty()) {
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+  } else {
+    UploadWithMipmaps(image);
+  }
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   textures_.push_back(texture);

@@ -53,6 +53,7 @@ class GlResources {
   std::vector<GlMesh> meshes_;
   std::vector<GLuint> vertexBuffers_;
   std::vector<GlRenderTarget> targets_;
+  XFileReader models_;
 };
 
 }  // namespace quillmoor

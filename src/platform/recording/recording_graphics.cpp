@@ -75,7 +75,7 @@ void RecordingDevice::SetTexture(std::uint32_t stage, TextureId texture) {
 }
 
 std::optional<LoadedMesh> RecordingDevice::LoadMeshFromX(const std::filesystem::path& file) {
-  std::optional<ModelGeometry> model = ReadXFile(file);
+  std::optional<ModelGeometry> model = models_.ReadFile(file);
   const std::string name = file.filename().string();
   if (!model) {
     log_.Add("LoadMeshFromX " + name + " failed");

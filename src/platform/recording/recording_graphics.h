@@ -43,6 +43,7 @@ class RecordingDevice final : public GraphicsDevice {
 
  private:
   CallLog& log_;
+  XFileReader models_;
   int width_, height_;
   Argb lastClear_ = 0;
 };
