@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "platform/colour.h"
@@ -77,6 +78,32 @@ using TextureId = ResourceId<struct TextureKind>;
 using MeshId = ResourceId<struct MeshKind>;
 using VertexBufferId = ResourceId<struct VertexBufferKind>;
 using RenderTargetId = ResourceId<struct RenderTargetKind>;
+using FontId = ResourceId<struct FontKind>;
+
+// A rectangle of texels, right and bottom excluded.
+struct TexelRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool operator==(const TexelRect&) const = default;
+};
+
+struct Vector2 {
+  float x = 0, y = 0;
+  bool operator==(const Vector2&) const = default;
+};
+
+// One sprite draw, with the classic sprite's meaning: the source rectangle
+// (the whole texture when absent) scaled, turned by rotation radians about
+// the centre (in scaled pixels; the corner when absent), moved by the
+// translation, its colour multiplied by the ARGB colour.
+struct SpriteDraw {
+  TextureId texture;
+  std::optional<TexelRect> source;
+  Vector2 scaling{1, 1};
+  std::optional<Vector2> rotationCentre;
+  float rotation = 0;
+  Vector2 translation;
+  Argb colour = 0xFFFFFFFF;
+};
 
 // Position, normal and one pair of texture coordinates: 32 bytes.
 struct WorldVertex {
@@ -140,6 +167,22 @@ class GraphicsDevice {
   // An RGBA render target of the size with a 16-bit depth buffer.
   virtual RenderTarget CreateRenderTarget(int width, int height) = 0;
   virtual VertexBufferId CreateVertexBuffer(std::span<const WorldVertex> vertices) = 0;
+  // A font of the face at the size in points (at 96 dots an inch).
+  virtual FontId CreateFont(std::string_view face, int points, bool bold) = 0;
+
+  // Subset j of a mesh, with the transforms, material, texture and states
+  // in force.
+  virtual void DrawSubset(MeshId mesh, std::uint32_t subset) = 0;
+  // Triangles of a strip of the vertex buffer, from its start vertex.
+  virtual void DrawTriangleStrip(VertexBufferId buffer, std::uint32_t startVertex,
+                                 std::uint32_t triangles) = 0;
+  // 2D, over what is drawn, in back-buffer pixels from the top left.
+  virtual void DrawSprite(const SpriteDraw& sprite) = 0;
+  // UTF-8 text, its top-left corner at (x, y), never clipped.
+  virtual void DrawText(FontId font, std::string_view text, int x, int y, Argb colour) = 0;
+  // Draws go into the render target until EndRenderTarget.
+  virtual void BeginRenderTarget(RenderTargetId target) = 0;
+  virtual void EndRenderTarget() = 0;
 
   // The back buffer as last drawn; it keeps its content across Present.
   virtual Image ReadBackBuffer() = 0;

@@ -28,6 +28,14 @@ Matrix RotationY(float angle);
 Matrix RotationZ(float angle);
 Matrix Multiply(const Matrix& a, const Matrix& b);
 
+// The product of the transforms, multiplied left to right: the first acts first.
+template <typename... Rest>
+Matrix Chain(const Matrix& first, const Rest&... rest) {
+  Matrix result = first;
+  ((result = Multiply(result, rest)), ...);
+  return result;
+}
+
 // Where the row vector (x, y, z, 1) lands, divided by w.
 Vector3 TransformCoord(Vector3 v, const Matrix& m);
 

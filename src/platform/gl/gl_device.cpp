@@ -59,7 +59,11 @@ GlDevice::GlDevice(SDL_Window* window, SDL_GLContext context, int width, int hei
     throw FatalError("Невозможно создать буфер кадра OpenGL.");
   }
   glViewport(0, 0, width_, height_);
+  targetWidth_ = width_;
+  targetHeight_ = height_;
   resources_.emplace();
+  scene_.emplace();
+  sprites_.emplace();
 
   // The states a new device starts with.
   glDepthFunc(GL_LEQUAL);
@@ -76,6 +80,9 @@ GlDevice::GlDevice(SDL_Window* window, SDL_GLContext context, int width, int hei
 GlDevice::~GlDevice() { Release(); }
 
 void GlDevice::Release() {
+  fonts_.clear();
+  sprites_.reset();
+  scene_.reset();
   resources_.reset();
   glDeleteFramebuffers(1, &framebuffer_);
   glDeleteRenderbuffers(1, &depth_);
@@ -147,14 +154,14 @@ void GlDevice::ApplyRenderState(RenderState state, std::uint32_t value) {
                   BlendFactor(state_.renderStates[RenderState::DestBlend]));
       break;
     case RenderState::CullMode:
-      // The window's y axis points up, the classic screen's down: a triangle
-      // clockwise there is counter-clockwise here.
+      // The picture is not mirrored on its way to the screen: a triangle
+      // that turns clockwise there turns clockwise here.
       if (value == cull::None) {
         glDisable(GL_CULL_FACE);
       } else {
         glEnable(GL_CULL_FACE);
         glFrontFace(GL_CCW);
-        glCullFace(value == cull::Clockwise ? GL_FRONT : GL_BACK);
+        glCullFace(value == cull::Clockwise ? GL_BACK : GL_FRONT);
       }
       break;
     default:
@@ -210,6 +217,54 @@ VertexBufferId GlDevice::CreateVertexBuffer(std::span<const WorldVertex> vertice
   const VertexBufferId buffer = resources_->AddVertexBuffer(vertices);
   CheckErrors("CreateVertexBuffer");
   return buffer;
+}
+
+FontId GlDevice::CreateFont(std::string_view face, int points, bool bold) {
+  fonts_.push_back(std::make_unique<GlFont>(face, points, bold));
+  CheckErrors("CreateFont");
+  return FontId{std::uint32_t(fonts_.size())};
+}
+
+void GlDevice::DrawSubset(MeshId mesh, std::uint32_t subset) {
+  const GlMesh* model = resources_->Mesh(mesh);
+  if (!model || subset >= model->subsets.size()) return;
+  scene_->DrawSubset(state_, *model, subset, resources_->Texture(state_.textures[0]));
+}
+
+void GlDevice::DrawTriangleStrip(VertexBufferId buffer, std::uint32_t startVertex,
+                                 std::uint32_t triangles) {
+  const GLuint vertices = resources_->VertexBuffer(buffer);
+  if (!vertices) return;
+  scene_->DrawTriangleStrip(state_, vertices, startVertex, triangles,
+                            resources_->Texture(state_.textures[0]));
+}
+
+void GlDevice::DrawSprite(const SpriteDraw& sprite) {
+  const GlTexture texture = resources_->TextureInfo(sprite.texture);
+  if (!texture.name) return;
+  sprites_->Draw(sprite, texture, targetWidth_, targetHeight_);
+}
+
+void GlDevice::DrawText(FontId font, std::string_view text, int x, int y, Argb colour) {
+  if (!font || font.value > fonts_.size()) return;
+  fonts_[font.value - 1]->Draw(*sprites_, text, x, y, colour, targetWidth_, targetHeight_);
+}
+
+void GlDevice::BeginRenderTarget(RenderTargetId target) {
+  const GlRenderTarget* into = resources_->Target(target);
+  if (!into) return;
+  glBindFramebuffer(GL_FRAMEBUFFER, into->framebuffer);
+  glViewport(0, 0, into->width, into->height);
+  targetWidth_ = into->width;
+  targetHeight_ = into->height;
+}
+
+void GlDevice::EndRenderTarget() {
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+  glViewport(0, 0, width_, height_);
+  targetWidth_ = width_;
+  targetHeight_ = height_;
+  CheckErrors("EndRenderTarget");
 }
 
 Image GlDevice::ReadBackBuffer() {

@@ -6,23 +6,16 @@
 #include <map>
 
 #include "platform/gl/gl_resources.h"
+#include "platform/gl/gl_scene_renderer.h"
+#include "platform/gl/gl_sprite_renderer.h"
+#include "platform/gl/gl_state.h"
+#include "platform/gl/gl_text.h"
 #include "platform/graphics.h"
 
 struct SDL_Window;
 typedef void* SDL_GLContext;
 
 namespace quillmoor {
-
-// The fixed-function state the drawing code sets, kept for the shaders.
-struct FixedFunctionState {
-  std::map<RenderState, std::uint32_t> renderStates;
-  std::map<std::pair<std::uint32_t, TextureStageState>, std::uint32_t> textureStageStates;
-  Matrix world = Identity(), view = Identity(), projection = Identity();
-  std::map<std::uint32_t, Light> lights;
-  std::map<std::uint32_t, bool> lightEnabled;
-  Material material;
-  std::array<TextureId, 8> textures{};
-};
 
 // A device over OpenGL 3.3. The back buffer is a framebuffer object of the
 // device's size; Present copies it into the window, scaled with its aspect
@@ -52,6 +45,15 @@ class GlDevice final : public GraphicsDevice {
   TextureId CreateTextureFromFile(const std::filesystem::path& file) override;
   RenderTarget CreateRenderTarget(int width, int height) override;
   VertexBufferId CreateVertexBuffer(std::span<const WorldVertex> vertices) override;
+  FontId CreateFont(std::string_view face, int points, bool bold) override;
+
+  void DrawSubset(MeshId mesh, std::uint32_t subset) override;
+  void DrawTriangleStrip(VertexBufferId buffer, std::uint32_t startVertex,
+                         std::uint32_t triangles) override;
+  void DrawSprite(const SpriteDraw& sprite) override;
+  void DrawText(FontId font, std::string_view text, int x, int y, Argb colour) override;
+  void BeginRenderTarget(RenderTargetId target) override;
+  void EndRenderTarget() override;
 
   Image ReadBackBuffer() override;
 
@@ -69,7 +71,13 @@ class GlDevice final : public GraphicsDevice {
   double framePeriod_ = 1.0 / 60.0;
   double lastPresent_ = 0;
   FixedFunctionState state_;
-  std::optional<GlResources> resources_;  // made after the context, gone before it
+  // Made after the context, gone before it.
+  std::optional<GlResources> resources_;
+  std::optional<GlSceneRenderer> scene_;
+  std::optional<GlSpriteRenderer> sprites_;
+  std::vector<std::unique_ptr<GlFont>> fonts_;  // by FontId - 1
+  // The size of what is drawn into: the back buffer or a render target.
+  int targetWidth_ = 0, targetHeight_ = 0;
 };
 
 }  // namespace quillmoor

@@ -14,18 +14,6 @@ Id NextId(const std::vector<T>& items) {
   return Id{static_cast<std::uint32_t>(items.size())};
 }
 
-// Vertex attributes as the shaders take them: position, normal, texture.
-void DescribeWorldVertices() {
-  constexpr GLsizei stride = sizeof(WorldVertex);
-  glEnableVertexAttribArray(0);
-  glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, nullptr);
-  glEnableVertexAttribArray(1);
-  glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, stride,
-                        reinterpret_cast<const void*>(offsetof(WorldVertex, NX)));
-  glEnableVertexAttribArray(2);
-  glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride,
-                        reinterpret_cast<const void*>(offsetof(WorldVertex, TU)));
-}
 
 // The next smaller mipmap level: each pixel the mean of up to 2 x 2.
 Image HalfSize(const Image& image) {
@@ -62,6 +50,18 @@ void UploadWithMipmaps(const Image& image) {
 
 }  // namespace
 
+void DescribeWorldVertices() {
+  constexpr GLsizei stride = sizeof(WorldVertex);
+  glEnableVertexAttribArray(0);
+  glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, nullptr);
+  glEnableVertexAttribArray(1);
+  glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, stride,
+                        reinterpret_cast<const void*>(offsetof(WorldVertex, NX)));
+  glEnableVertexAttribArray(2);
+  glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride,
+                        reinterpret_cast<const void*>(offsetof(WorldVertex, TU)));
+}
+
 GlResources::~GlResources() {
   for (const GlRenderTarget& target : targets_) {
     glDeleteFramebuffers(1, &target.framebuffer);
@@ -73,7 +73,7 @@ GlResources::~GlResources() {
     glDeleteBuffers(1, &mesh.indices);
   }
   if (!vertexBuffers_.empty()) glDeleteBuffers(GLsizei(vertexBuffers_.size()), vertexBuffers_.data());
-  if (!textures_.empty()) glDeleteTextures(GLsizei(textures_.size()), textures_.data());
+  for (const GlTexture& texture : textures_) glDeleteTextures(1, &texture.name);
 }
 
 std::optional<LoadedMesh> GlResources::LoadMesh(const std::filesystem::path& file) {
@@ -122,12 +122,13 @@ TextureId GlResources::AddTexture(const Image& image) {
   }
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  textures_.push_back(texture);
+  textures_.push_back({texture, image.width, image.height});
   return NextId<TextureId>(textures_);
 }
 
 RenderTarget GlResources::AddRenderTarget(int width, int height) {
   GlRenderTarget target{0, 0, AddTexture(Image{width, height, {}}), width, height};
+  textures_[target.texture.value - 1].bottomUp = true;
   glBindTexture(GL_TEXTURE_2D, Texture(target.texture));
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glGenRenderbuffers(1, &target.depth);
@@ -154,8 +155,10 @@ VertexBufferId GlResources::AddVertexBuffer(std::span<const WorldVertex> vertice
   return NextId<VertexBufferId>(vertexBuffers_);
 }
 
-GLuint GlResources::Texture(TextureId id) const {
-  return id && id.value <= textures_.size() ? textures_[id.value - 1] : 0;
+GLuint GlResources::Texture(TextureId id) const { return TextureInfo(id).name; }
+
+GlTexture GlResources::TextureInfo(TextureId id) const {
+  return id && id.value <= textures_.size() ? textures_[id.value - 1] : GlTexture{};
 }
 
 const GlMesh* GlResources::Mesh(MeshId id) const {

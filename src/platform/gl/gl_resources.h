@@ -15,10 +15,21 @@
 
 namespace quillmoor {
 
+// Points the bound vertex array's attributes 0, 1, 2 at the position, normal
+// and texture coordinates of WorldVertex data in the bound buffer.
+void DescribeWorldVertices();
+
 // A model on the GPU: one vertex array, its subsets as index ranges.
 struct GlMesh {
   GLuint vertexArray = 0, vertices = 0, indices = 0;
   std::vector<Subset> subsets;
+};
+
+// A texture and its size in texels.
+struct GlTexture {
+  GLuint name = 0;
+  int width = 0, height = 0;
+  bool bottomUp = false;  // drawn into by a render target: its first row is the bottom
 };
 
 struct GlRenderTarget {
@@ -43,12 +54,13 @@ class GlResources {
   VertexBufferId AddVertexBuffer(std::span<const WorldVertex> vertices);
 
   GLuint Texture(TextureId id) const;
+  GlTexture TextureInfo(TextureId id) const;
   const GlMesh* Mesh(MeshId id) const;
   GLuint VertexBuffer(VertexBufferId id) const;
   const GlRenderTarget* Target(RenderTargetId id) const;
 
  private:
-  std::vector<GLuint> textures_;  // by id - 1
+  std::vector<GlTexture> textures_;  // by id - 1
   std::map<std::string, TextureId> texturesByFile_;
   std::vector<GlMesh> meshes_;
   std::vector<GLuint> vertexBuffers_;

@@ -112,6 +112,49 @@ VertexBufferId RecordingDevice::CreateVertexBuffer(std::span<const WorldVertex> 
   return VertexBufferId{std::uint32_t(vertexBuffers.size())};
 }
 
+FontId RecordingDevice::CreateFont(std::string_view face, int points, bool bold) {
+  log_.Add("CreateFont " + std::string(face) + ' ' + std::to_string(points) +
+           (bold ? " bold" : ""));
+  return FontId{++fonts_};
+}
+
+void RecordingDevice::DrawSubset(MeshId mesh, std::uint32_t subset) {
+  log_.Add("DrawSubset " + std::to_string(mesh.value) + ' ' + std::to_string(subset));
+}
+
+void RecordingDevice::DrawTriangleStrip(VertexBufferId buffer, std::uint32_t startVertex,
+                                        std::uint32_t triangles) {
+  log_.Add("DrawTriangleStrip " + std::to_string(buffer.value) + ' ' +
+           std::to_string(startVertex) + ' ' + std::to_string(triangles));
+}
+
+void RecordingDevice::DrawSprite(const SpriteDraw& sprite) {
+  std::string line = "DrawSprite " + std::to_string(sprite.texture.value);
+  if (sprite.source) {
+    const TexelRect& r = *sprite.source;
+    line += " rect " + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' +
+            std::to_string(r.right) + ',' + std::to_string(r.bottom);
+  }
+  line += " scale " + Number(sprite.scaling.x) + ',' + Number(sprite.scaling.y);
+  if (sprite.rotationCentre) {
+    line += " centre " + Number(sprite.rotationCentre->x) + ',' + Number(sprite.rotationCentre->y);
+  }
+  line += " rotation " + Number(sprite.rotation) + " at " + Number(sprite.translation.x) + ',' +
+          Number(sprite.translation.y) + ' ' + Hex(sprite.colour);
+  log_.Add(line);
+}
+
+void RecordingDevice::DrawText(FontId font, std::string_view text, int x, int y, Argb colour) {
+  log_.Add("DrawText " + std::to_string(font.value) + " \"" + std::string(text) + "\" " +
+           std::to_string(x) + ',' + std::to_string(y) + ' ' + Hex(colour));
+}
+
+void RecordingDevice::BeginRenderTarget(RenderTargetId target) {
+  log_.Add("BeginRenderTarget " + std::to_string(target.value));
+}
+
+void RecordingDevice::EndRenderTarget() { log_.Add("EndRenderTarget"); }
+
 Image RecordingDevice::ReadBackBuffer() {
   Image image;
   image.width = width_;

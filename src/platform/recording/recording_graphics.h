@@ -31,6 +31,14 @@ class RecordingDevice final : public GraphicsDevice {
   TextureId CreateTextureFromFile(const std::filesystem::path& file) override;
   RenderTarget CreateRenderTarget(int width, int height) override;
   VertexBufferId CreateVertexBuffer(std::span<const WorldVertex> vertices) override;
+  FontId CreateFont(std::string_view face, int points, bool bold) override;
+  void DrawSubset(MeshId mesh, std::uint32_t subset) override;
+  void DrawTriangleStrip(VertexBufferId buffer, std::uint32_t startVertex,
+                         std::uint32_t triangles) override;
+  void DrawSprite(const SpriteDraw& sprite) override;
+  void DrawText(FontId font, std::string_view text, int x, int y, Argb colour) override;
+  void BeginRenderTarget(RenderTargetId target) override;
+  void EndRenderTarget() override;
   // A picture filled with the colour of the last Clear.
   Image ReadBackBuffer() override;
 
@@ -46,6 +54,7 @@ class RecordingDevice final : public GraphicsDevice {
   XFileReader models_;
   int width_, height_;
   Argb lastClear_ = 0;
+  std::uint32_t fonts_ = 0;
 };
 
 class RecordingGraphicsSystem final : public GraphicsSystem {

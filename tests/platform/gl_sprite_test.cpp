@@ -1,0 +1,229 @@
+// Sprites and text of the OpenGL device, read back from its back buffer.
+
+#include <epoxy/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+#include "platform/fatal_error.h"
+#include "platform/gl/gl_graphics.h"
+#include "platform/gl/gl_sprite_renderer.h"
+#include "platform/sdl/sdl_window.h"
+#include "support/driver_leaks.h"
+#include "support/temp_dir.h"
+
+namespace quillmoor {
+namespace {
+
+using Rgb = std::array<int, 3>;
+
+constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kWhite{255, 255, 255},
+    kBlack{0, 0, 0};
+
+void ExpectNear(Vector2 actual, Vector2 expected) {
+  EXPECT_NEAR(actual.x, expected.x, 1e-4f);
+  EXPECT_NEAR(actual.y, expected.y, 1e-4f);
+}
+
+TEST(SpriteCorners, TurnAboutTheCornerOrTheScaledCentre) {
+  SpriteDraw sprite;
+  sprite.rotation = std::numbers::pi_v<float> / 2;
+  sprite.translation = {10, 20};
+  // No centre: about the top left, clockwise on screen.
+  auto corners = SpriteCorners(sprite, 4, 2);
+  ExpectNear(corners[0], {10, 20});
+  ExpectNear(corners[1], {10, 24});
+  ExpectNear(corners[2], {8, 24});
+
+  // The centre is in scaled pixels: (4, 4) is the middle of 4 x 4 doubled.
+  sprite.scaling = {2, 2};
+  sprite.rotationCentre = Vector2{4, 4};
+  sprite.rotation = std::numbers::pi_v<float>;
+  sprite.translation = {};
+  corners = SpriteCorners(sprite, 4, 4);
+  ExpectNear(corners[0], {8, 8});
+  ExpectNear(corners[2], {0, 0});
+}
+
+// One headless device for all the cases; none when the machine has no GL.
+class GlSpriteTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    test::PauseLeakChecks();
+    try {
+      window_ = std::make_unique<SdlWindow>(SdlWindow::Driver::Offscreen);
+      graphics_ = std::make_unique<GlGraphicsSystem>(*window_, /*vsync=*/false);
+      device_ = graphics_->CreateDevice(PresentParameters{});
+    } catch (const FatalError&) {
+      device_.reset();
+    }
+    if (!device_) return;
+    // 8 x 8 in quarters: red, green / blue, white.
+    Image image{8, 8, std::vector<std::uint8_t>(8 * 8 * 4, 255)};
+    for (int y = 0; y < 8; ++y) {
+      for (int x = 0; x < 8; ++x) {
+        const Rgb colour = y < 4 ? (x < 4 ? kRed : kGreen) : (x < 4 ? kBlue : kWhite);
+        for (int c = 0; c < 3; ++c) image.rgba[(y * 8 + x) * 4 + c] = std::uint8_t(colour[c]);
+      }
+    }
+    const test::TempDir dir;
+    texture_ = device_->CreateTextureFromFile(dir.Write("quarters.png", EncodePng(image, true)));
+  }
+
+  static void TearDownTestSuite() {
+    device_.reset();
+    graphics_.reset();
+    window_.reset();
+    test::ResumeLeakChecks();
+  }
+
+  void SetUp() override {
+    if (!device_) GTEST_SKIP() << "no OpenGL device";
+    device_->Clear(clear::Target | clear::ZBuffer, 0xFF000000, 1.0f, 0);
+  }
+
+  static Rgb At(const Image& picture, int x, int y) {
+    const std::uint8_t* pixel = &picture.rgba[(std::size_t(y) * picture.width + x) * 4];
+    return {pixel[0], pixel[1], pixel[2]};
+  }
+
+  static void ExpectColour(const Image& picture, int x, int y, Rgb expected) {
+    const Rgb actual = At(picture, x, y);
+    for (int c = 0; c < 3; ++c) {
+      EXPECT_NEAR(actual[c], expected[c], 2) << "at (" << x << ", " << y << ") channel " << c;
+    }
+  }
+
+  SpriteDraw Quarters() const {
+    SpriteDraw sprite;
+    sprite.texture = texture_;
+    sprite.translation = {100, 50};
+    return sprite;
+  }
+
+  static inline std::unique_ptr<SdlWindow> window_;
+  static inline std::unique_ptr<GlGraphicsSystem> graphics_;
+  static inline std::unique_ptr<GraphicsDevice> device_;
+  static inline TextureId texture_;
+};
+
+TEST_F(GlSpriteTest, PlacesScalesAndCutsTheImage) {
+  device_->DrawSprite(Quarters());
+  Image picture = device_->ReadBackBuffer();
+  ExpectColour(picture, 100, 50, kRed);
+  ExpectColour(picture, 107, 50, kGreen);
+  ExpectColour(picture, 100, 57, kBlue);
+  ExpectColour(picture, 107, 57, kWhite);
+  ExpectColour(picture, 99, 50, kBlack);
+  ExpectColour(picture, 108, 50, kBlack);
+  ExpectColour(picture, 100, 49, kBlack);
+  ExpectColour(picture, 100, 58, kBlack);
+
+  SpriteDraw doubled = Quarters();
+  doubled.translation = {200, 50};
+  doubled.scaling = {2, 2};
+  device_->DrawSprite(doubled);
+  SpriteDraw green = Quarters();
+  green.translation = {300, 50};
+  green.source = TexelRect{4, 0, 8, 4};
+  device_->DrawSprite(green);
+  picture = device_->ReadBackBuffer();
+  ExpectColour(picture, 201, 51, kRed);
+  ExpectColour(picture, 214, 51, kGreen);
+  ExpectColour(picture, 201, 64, kBlue);
+  ExpectColour(picture, 214, 64, kWhite);
+  ExpectColour(picture, 216, 51, kBlack);
+  ExpectColour(picture, 201, 66, kBlack);
+  ExpectColour(picture, 300, 50, kGreen);
+  ExpectColour(picture, 303, 53, kGreen);
+  ExpectColour(picture, 304, 50, kBlack);
+  ExpectColour(picture, 300, 54, kBlack);
+}
+
+TEST_F(GlSpriteTest, QuarterTurnAboutTheCentreIsClockwise) {
+  SpriteDraw sprite = Quarters();
+  sprite.rotationCentre = Vector2{4, 4};
+  sprite.rotation = std::numbers::pi_v<float> / 2;
+  device_->DrawSprite(sprite);
+  const Image picture = device_->ReadBackBuffer();
+  ExpectColour(picture, 106, 51, kRed);
+  ExpectColour(picture, 106, 56, kGreen);
+  ExpectColour(picture, 101, 51, kBlue);
+  ExpectColour(picture, 101, 56, kWhite);
+}
+
+TEST_F(GlSpriteTest, ColourBlendsByItsAlphaWhateverTheStates) {
+  device_->Clear(clear::Target | clear::ZBuffer, 0xFF0000FF, 0.0f, 0);
+  device_->SetRenderState(RenderState::ZEnable, 1);
+  device_->SetRenderState(RenderState::AlphaBlendEnable, 0);
+  SpriteDraw sprite = Quarters();
+  sprite.source = TexelRect{4, 4, 8, 8};
+  sprite.colour = 0x80FF0000;
+  device_->DrawSprite(sprite);
+  const Image picture = device_->ReadBackBuffer();
+  ExpectColour(picture, 101, 51, {128, 0, 127});
+  // The device's own states are back.
+  EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+  EXPECT_FALSE(glIsEnabled(GL_BLEND));
+  device_->SetRenderState(RenderState::ZEnable, 0);
+}
+
+// The smallest box around the pixels that are not black.
+struct Box {
+  int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
+  bool empty() const { return right < 0; }
+};
+
+Box LitBox(const Image& picture) {
+  Box box;
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      const std::uint8_t* pixel = &picture.rgba[(std::size_t(y) * picture.width + x) * 4];
+      if (pixel[0] + pixel[1] + pixel[2] == 0) continue;
+      box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+             std::max(box.bottom, y)};
+    }
+  }
+  return box;
+}
+
+TEST_F(GlSpriteTest, TextStartsAtItsTopLeftCorner) {
+  const FontId font = device_->CreateFont("Arial", 11, true);
+  device_->DrawText(font, "Новая Игра", 100, 200, 0xFFFFFFFF);
+  const Image picture = device_->ReadBackBuffer();
+  const Box box = LitBox(picture);
+  ASSERT_FALSE(box.empty());
+  EXPECT_GE(box.left, 99);
+  EXPECT_GE(box.top, 199);
+  EXPECT_LE(box.right, 190);
+  EXPECT_LE(box.bottom, 218);
+  int white = 0;
+  for (int y = box.top; y <= box.bottom; ++y) {
+    for (int x = box.left; x <= box.right; ++x) white += At(picture, x, y) == kWhite;
+  }
+  EXPECT_GT(white, 50);
+}
+
+TEST_F(GlSpriteTest, TextTakesTheColourAndDrawsNothingUnseen) {
+  const FontId font = device_->CreateFont("Arial", 10, true);
+  device_->DrawText(font, "", 100, 200, 0xFFFFFFFF);
+  device_->DrawText(font, "Рекорды", 100, 300, 0x00FFFF00);
+  EXPECT_TRUE(LitBox(device_->ReadBackBuffer()).empty());
+
+  device_->DrawText(font, "Рекорды", 100, 300, 0xFFFF0000);
+  const Image picture = device_->ReadBackBuffer();
+  const Box box = LitBox(picture);
+  ASSERT_FALSE(box.empty());
+  for (int y = box.top; y <= box.bottom; ++y) {
+    for (int x = box.left; x <= box.right; ++x) {
+      const Rgb colour = At(picture, x, y);
+      EXPECT_EQ(colour[1] + colour[2], 0) << "at (" << x << ", " << y << ")";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillmoor
