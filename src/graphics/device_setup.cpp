@@ -1,6 +1,7 @@
 #include "graphics/device_setup.h"
 
 #include "graphics/angles.h"
+#include "graphics/text_drawing.h"
 #include "shell/game.h"
 
 namespace quillmoor {
@@ -27,6 +28,8 @@ bool InitD3d(Game& game, std::uint8_t Rez) {
   g.Device->SetRenderState(RenderState::ZEnable, 1);
   g.Device->SetRenderState(RenderState::AlphaBlendEnable, 1);
   SetupLights(game);
+  InitFonts(game);
+  // Sprites are drawn by the device itself: there is no sprite object to make.
   return true;
 }
 

@@ -49,6 +49,7 @@ struct GraphicsState {
   std::array<TextureId, kImageSlots> ImageTextures{};
   RenderTarget BlurRender;  // BlurRender.texture is the blur texture
   VertexBufferId VertexBuffer;
+  FontId Font, Font2;  // Arial bold, 11 and 10 points
 };
 
 }  // namespace quillmoor

@@ -1,5 +1,6 @@
 #include "shell/frame_tick.h"
 
+#include "effects/motion_blur.h"
 #include "frame/draw_frame.h"
 #include "shell/game.h"
 #include "simulation/update_scene.h"
@@ -9,6 +10,7 @@ namespace quillmoor {
 void Timer1_Timer(Game& game) {
   UpdateScene(game);
   Render(game);
+  if (game.shell.MotionBlur) RenderToTexSub(game);
 }
 
 void Render(Game& game) {

@@ -1,6 +1,5 @@
 #include "simulation/update_scene.h"
 
-#include <initializer_list>
 
 #include "graphics/angles.h"
 #include "shell/game.h"
@@ -8,17 +7,6 @@
 namespace quillmoor {
 
 namespace {
-
-// The product of the transforms, the first acting first.
-Matrix Chain(std::initializer_list<Matrix> transforms) {
-  Matrix result = Identity();
-  bool first = true;
-  for (const Matrix& m : transforms) {
-    result = first ? m : Multiply(result, m);
-    first = false;
-  }
-  return result;
-}
 
 float Less(double a, float b) { return static_cast<float>(a - double(b)); }
 
@@ -44,35 +32,35 @@ void UpdateScene(Game& game) {
     s.TunnelSlots[j].World = Translation(0, 0, z);
   }
   // 2. The craft, on the wall at its angle.
-  s.ObjectSlots[3].World = Chain({Scaling(0.015f, 0.015f, 0.015f), Translation(0, y3, 0), roll});
+  s.ObjectSlots[3].World = Chain(Scaling(0.015f, 0.015f, 0.015f), Translation(0, y3, 0), roll);
   // 3. The sky.
   s.TunnelSlots[0].World = Translation(0, 0, 40);
   // 4. The exhaust glow behind the craft.
   s.ObjectSlots[0].World =
-      Chain({GlowScaling(s), Translation(0, y3, static_cast<float>(-0.27)), roll});
+      Chain(GlowScaling(s), Translation(0, y3, static_cast<float>(-0.27)), roll);
   // 5. The marker lights either side of it.
-  const Matrix lightSize = Chain({Scaling(0.006f, 0.006f, 1), RotationX(Radians(70))});
+  const Matrix lightSize = Chain(Scaling(0.006f, 0.006f, 1), RotationX(Radians(70)));
   const float lightY = static_cast<float>(double(y3) - 0.018);
   const float lightX = static_cast<float>(0.135), lightZ = static_cast<float>(-0.187);
-  s.ObjectSlots[2].World = Chain({lightSize, Translation(lightX, lightY, lightZ), roll});
-  s.ObjectSlots[4].World = Chain({lightSize, Translation(-lightX, lightY, lightZ), roll});
+  s.ObjectSlots[2].World = Chain(lightSize, Translation(lightX, lightY, lightZ), roll);
+  s.ObjectSlots[4].World = Chain(lightSize, Translation(-lightX, lightY, lightZ), roll);
   // 6. The asteroid, one turn a radian a second.
-  s.ObjectSlots[5].World = Chain({Scaling(0.05f, 0.05f, 0.05f), RotationZ(timer),
-                                  Translation(s.AsteroidX, 4, s.AsteroidZ)});
+  s.ObjectSlots[5].World = Chain(Scaling(0.05f, 0.05f, 0.05f), RotationZ(timer),
+                                  Translation(s.AsteroidX, 4, s.AsteroidZ));
   // 7. The menu flyer.
-  s.ObjectSlots[6].World = Chain({Scaling(0.05f, 0.05f, 0.05f), RotationY(Radians(288)),
-                                  Translation(s.FlyerPos.X, s.FlyerPos.Y, s.FlyerPos.Z)});
+  s.ObjectSlots[6].World = Chain(Scaling(0.05f, 0.05f, 0.05f), RotationY(Radians(288)),
+                                  Translation(s.FlyerPos.X, s.FlyerPos.Y, s.FlyerPos.Z));
   // 8. The wall pickup, spinning on the wall at its angle and distance.
   s.ObjectSlots[8].World =
-      Chain({Scaling(0.04f, 0.04f, 0.04f), RotationY(timer),
+      Chain(Scaling(0.04f, 0.04f, 0.04f), RotationY(timer),
              Translation(0, static_cast<float>(-2.6), 0), RotationZ(Radians(s.PickupAngleNorm)),
-             Translation(0, 0, s.PickupZ)});
+             Translation(0, 0, s.PickupZ));
   // 9. The station, stood up, turning slowly, tilted.
   s.StationSpin = timer / 6;
   s.ObjectSlots[9].World =
-      Chain({Scaling(0.05f, 0.05f, 0.05f), RotationX(static_cast<float>(-1.57075)),
+      Chain(Scaling(0.05f, 0.05f, 0.05f), RotationX(static_cast<float>(-1.57075)),
              RotationY(s.StationSpin), RotationX(Radians(15)),
-             Translation(s.StationPos.X, s.StationPos.Y, s.StationPos.Z)});
+             Translation(s.StationPos.X, s.StationPos.Y, s.StationPos.Z));
 }
 
 }  // namespace quillmoor

@@ -1,6 +1,7 @@
 #include "assets/images/text.h"
 
-#include <fontconfig/fontconfig.h>
+#include "platform/font_match.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -17,33 +18,13 @@ namespace {
 
 const char kFontName[] = "Liberation Sans:bold";
 
-// The font's file, looked up with a configuration of our own that is freed
-// afterwards, so that nothing of fontconfig stays behind.
+// The font's file; nothing else will do for the game's look.
 std::string FontFile() {
-  FcConfig* config = FcInitLoadConfigAndFonts();
-  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(kFontName));
-  std::string file, family;
-  if (config && pattern) {
-    FcConfigSubstitute(config, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    if (FcPattern* match = FcFontMatch(config, pattern, &result)) {
-      FcChar8* value = nullptr;
-      if (FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch) {
-        file = reinterpret_cast<const char*>(value);
-      }
-      if (FcPatternGetString(match, FC_FAMILY, 0, &value) == FcResultMatch) {
-        family = reinterpret_cast<const char*>(value);
-      }
-      FcPatternDestroy(match);
-    }
-  }
-  if (pattern) FcPatternDestroy(pattern);
-  if (config) FcConfigDestroy(config);
-  if (file.empty() || family != "Liberation Sans") {
+  const std::optional<FontMatch> match = MatchFont(kFontName);
+  if (!match || match->family != "Liberation Sans") {
     throw std::runtime_error("Liberation Sans Bold not found (install fonts-liberation2)");
   }
-  return file;
+  return match->file;
 }
 
 // The code points of UTF-8 text; a broken sequence gives U+FFFD.

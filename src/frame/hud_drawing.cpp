@@ -1,0 +1,18 @@
+#include "frame/hud_drawing.h"
+
+#include "shell/game.h"
+
+namespace quillmoor {
+
+void DrawImage(Game& game, int image, TexelRect source, Vector2 scaling, Vector2 translation,
+               Vector2 centre, float rotation, Argb colour) {
+  game.graphics.Device->DrawSprite(SpriteDraw{.texture = game.graphics.ImageTextures.at(image),
+                                              .source = source,
+                                              .scaling = scaling,
+                                              .rotationCentre = centre,
+                                              .rotation = rotation,
+                                              .translation = translation,
+                                              .colour = colour});
+}
+
+}  // namespace quillmoor

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace quillmoor {
+
+struct Game;
+
+// The intro image with the version text.
+void DrawIntroScreen(Game& game);
+// Glow, logo, overlay, the menu items or a page, the version text and the
+// overlay again.
+void DrawMenuLayer(Game& game);
+// The full-screen overlay image.
+void DrawOverlayImage(Game& game);
+
+}  // namespace quillmoor

@@ -1,0 +1,190 @@
+// The intro, the menu with its buttons and pages, and the overlay, as whole
+// frames draw them.
+
+#include "frame/menu_screens.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "frame/draw_frame.h"
+#include "frame/hud_drawing.h"
+#include "support/loaded_game.h"
+
+namespace quillmoor {
+namespace {
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::StartsWith;
+
+const std::string kOverlay =
+    "rect 0,0,256,256 scale 3.125,2.34375 centre 400,300 rotation 0 at 0,0 0xFFFFFFFF";
+const std::string kLogo =
+    "rect 0,0,512,256 scale 1,0.75 centre 256,96 rotation 0 at 20,10 0xFFE60000";
+
+struct MenuScreens : testing::Test {
+  MenuScreens() {
+    g.game.sim.IntroActive = false;
+    g.game.sim.CycleRed = 1;
+    g.game.sim.CycleGreen = 0.5f;
+    g.game.sim.CycleBlue = 0;
+    g.game.sim.MenuPulse = 0.1f;
+  }
+  std::string Sprite(int slot, const std::string& rest) const {
+    return "DrawSprite " + std::to_string(g.game.graphics.ImageTextures[slot].value) + ' ' + rest;
+  }
+  std::string Text(const std::string& rest) const {
+    return "DrawText " + std::to_string(g.game.graphics.Font.value) + ' ' + rest;
+  }
+  std::string Text2(const std::string& rest) const {
+    return "DrawText " + std::to_string(g.game.graphics.Font2.value) + ' ' + rest;
+  }
+  // The 2D calls of one whole frame, the scene's left out.
+  std::vector<std::string> Frame() {
+    g.services.log.Clear();
+    DrawFrame(g.game);
+    std::vector<std::string> layers;
+    for (const std::string& call : g.services.log.calls) {
+      if (call.starts_with("DrawSprite") || call.starts_with("DrawText")) layers.push_back(call);
+    }
+    return layers;
+  }
+  std::vector<std::string> MenuLayer() {
+    g.services.log.Clear();
+    DrawMenuLayer(g.game);
+    return g.services.log.calls;
+  }
+  test::LoadedGame g;
+};
+
+TEST_F(MenuScreens, IntroFrameIsTheImageAndTheVersionWhateverElseIsOn) {
+  g.game.sim.IntroActive = true;
+  g.game.shell.OverlayOn = 1;
+  EXPECT_THAT(Frame(), ElementsAre(Sprite(image::Intro,
+                                          "rect 0,0,1024,1024 scale 0.78125,0.78125 centre "
+                                          "400,400 rotation 0 at 0,-130 0xFFFFFFFF"),
+                                   Text2("\"v 1.01\" 710,550 0xFFFFFFFF")));
+}
+
+TEST_F(MenuScreens, MenuFrameDrawsGlowLogoButtonsVersion) {
+  // Glow channels: (1 - 0.3 + 0.1) × 255, (0.5 - 0.3 + 0.1) × 255, and blue
+  // below zero kept at 0.
+  EXPECT_THAT(
+      Frame(),
+      ElementsAre(Sprite(image::Glow,
+                         "rect 0,0,128,128 scale 3.20000005,3.20000005 centre "
+                         "204.800003,204.800003 rotation 0 at 300,-50 0xBECC4C00"),
+                  Sprite(image::Logo, kLogo), Text("\"Новая Игра\" 80,220 0xFFFFFFFF"),
+                  Text("\"Рекорды\" 80,255 0xFFFFFFFF"), Text("\"Авторы\" 80,290 0xFFFFFFFF"),
+                  Text("\"Выход\" 80,325 0xFFFFFFFF"), Text2("\"v 1.01\" 710,550 0xFFFFFFFF")));
+}
+
+TEST_F(MenuScreens, ExitingHidesOnlyTheGlow) {
+  g.game.sim.Exiting = true;
+  const auto calls = MenuLayer();
+  ASSERT_EQ(calls.size(), 6u);
+  EXPECT_EQ(calls[0], Sprite(image::Logo, kLogo));
+}
+
+TEST_F(MenuScreens, OverlayTwiceWithTheMenuOnceElsewhere) {
+  g.game.shell.OverlayOn = 1;
+  const std::string overlay = Sprite(image::Overlay, kOverlay);
+  const auto menu = Frame();
+  ASSERT_EQ(menu.size(), 9u);
+  EXPECT_EQ(menu[2], overlay);  // below the buttons
+  EXPECT_THAT(menu[3], HasSubstr("\"Новая Игра\""));
+  EXPECT_EQ(menu[8], overlay);  // over everything
+
+  g.game.sim.MenuVisible = false;
+  EXPECT_THAT(Frame(), ElementsAre(overlay));
+
+  g.game.sim.GameState = game_state::Race;
+  const auto race = Frame();
+  EXPECT_EQ(std::count(race.begin(), race.end(), overlay), 1);
+  EXPECT_THAT(race, testing::Not(testing::Contains(HasSubstr("v 1.01"))));
+}
+
+TEST_F(MenuScreens, ItemsTakeTheColourOfTheirState) {
+  g.game.sim.CanContinue = 1;
+  g.game.sim.MenuItemState = {item_state::Chosen, item_state::UnderPointer, item_state::Normal,
+                              item_state::Normal, 9};
+  EXPECT_THAT(
+      MenuLayer(),
+      ElementsAre(StartsWith("DrawSprite"), StartsWith("DrawSprite"),
+                  Text("\"Продолжить\" 80,220 0xFFFF0000"),
+                  Text("\"Новая Игра\" 80,255 0xFFFFFFB4"), Text("\"Рекорды\" 80,290 0xFFFFFFFF"),
+                  Text("\"Авторы\" 80,325 0xFFFFFFFF"), Text2("\"v 1.01\" 710,550 0xFFFFFFFF")));
+
+  g.game.sim.CanContinue = 2;  // no menu of that kind
+  EXPECT_EQ(MenuLayer().size(), 3u);
+}
+
+struct PagesBestTimes : MenuScreens {
+  PagesBestTimes() {
+    g.game.sim.MenuItemState = {0, 0, item_state::Chosen, 0, 0};
+    g.game.best.BestNames = {"", "Аня", "Борис", "Вера", "Глеб"};
+    g.game.best.BestTimes = {0, 50, 60.5f, 70.25f, 80};
+    g.game.input.Text1.Text = "Дима";
+    g.game.sim.CaretText = "|";
+    g.game.sim.RaceTime = 55.125f;
+  }
+  std::vector<std::string> Page() {
+    const auto calls = MenuLayer();
+    return {calls.begin() + 2, calls.end() - 1};  // between the logo and the version
+  }
+};
+
+TEST_F(PagesBestTimes, ShowsTheTableInPlaceOfTheButtons) {
+  EXPECT_THAT(Page(), ElementsAre(Text("\"Таблица рекордов:\" 190,250 0xFFC8C8FF"),
+                                  Text("\"Аня - 50.00\" 200,280 0xFFFFFFFF"),
+                                  Text("\"Борис - 60.50\" 200,310 0xFFFFFFFF"),
+                                  Text("\"Вера - 70.25\" 200,340 0xFFFFFFFF"),
+                                  Text("\"Глеб - 80.00\" 200,370 0xFFFFFFFF")));
+}
+
+TEST_F(PagesBestTimes, RaceResultTakesItsRowWithTheNameBeingTyped) {
+  g.game.sim.ShowRaceResult = true;
+  g.game.best.NewRecordRank = 2;
+  EXPECT_THAT(Page(), ElementsAre(HasSubstr("Таблица"), Text("\"Аня - 50.00\" 200,280 0xFFFFFFFF"),
+                                  Text("\"Дима| - 55.13\" 200,310 0xFFFFFFFF"),
+                                  Text("\"Вера - 70.25\" 200,340 0xFFFFFFFF"),
+                                  Text("\"Глеб - 80.00\" 200,370 0xFFFFFFFF")));
+}
+
+TEST_F(PagesBestTimes, SlowRaceKeepsTheTableAndAddsItsTimeBelow) {
+  g.game.sim.ShowRaceResult = true;
+  g.game.best.NewRecordRank = 5;
+  g.game.sim.RaceTime = 99;
+  const auto page = Page();
+  ASSERT_EQ(page.size(), 6u);
+  EXPECT_EQ(page[2], Text("\"Борис - 60.50\" 200,310 0xFFFFFFFF"));
+  EXPECT_EQ(page[5], Text("\"Ваше время: 99.00\" 200,430 0xFFFFFFFF"));
+}
+
+using PagesCredits = MenuScreens;
+
+TEST_F(PagesCredits, ReplaceTheButtonsWithTheTeamAndTheAddress) {
+  g.game.sim.MenuItemState = {0, 0, 0, item_state::Chosen, 0};
+  const auto calls = MenuLayer();
+  ASSERT_EQ(calls.size(), 9u);
+  const std::vector<std::string> page(calls.begin() + 2, calls.end() - 1);
+  const std::vector<std::pair<const char*, const char*>> lines{
+      {"\"Авторы:\" 120,250 ", "0xFFFFFFFF"},
+      {"\"Программирование, моделирование: ", "\" 120,275 0xFFFFFFFF"},
+      {"\"Звуковое оформление: ", "\" 120,300 0xFFFFFFFF"},
+      {"\"Дизайн моделей: ", "\" 120,325 0xFFFFFFFF"},
+      {"\"Февраль 2010\" 120,475 ", "0xFFFFFFFF"},
+      {"\"", "\" 120,500 0xFFC8C8FF"},
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_THAT(page[i], StartsWith(Text2(lines[i].first))) << i;
+    EXPECT_THAT(page[i], testing::EndsWith(lines[i].second)) << i;
+  }
+}
+
+}  // namespace
+}  // namespace quillmoor

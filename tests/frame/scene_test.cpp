@@ -1,0 +1,250 @@
+// The 3D world of a frame: which passes run, in which order, and how.
+
+#include "frame/scene.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "simulation/update_scene.h"
+#include "support/loaded_game.h"
+
+namespace quillmoor {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+using ::testing::Not;
+
+std::string MaterialLine(float r, float g, float b, float a) {
+  char text[128];
+  std::snprintf(text, sizeof text, "SetMaterial %.9g %.9g %.9g %.9g", double(r), double(g),
+                double(b), double(a));
+  return text;
+}
+
+class SceneTest : public ::testing::Test {
+ protected:
+  SceneTest() {
+    // Three pads: green, red and one of no known kind.
+    game().map.MapObjects = {{}, {40, 0, 90, 90}, {50, 1, 0, 0}, {60, 2, 0, 0}};
+    game().map.MapObjectCount = 3;
+    sim().IntroActive = false;
+  }
+  Game& game() { return g_.game; }
+  SimulationState& sim() { return g_.game.sim; }
+  const std::vector<std::string>& calls() { return g_.services.log.calls; }
+
+  void Draw() {
+    UpdateScene(game());
+    g_.services.log.Clear();
+    DrawScene(game());
+  }
+  void ShowPads(std::initializer_list<float> rows) {
+    sim().VisibleCount = 0;
+    for (float row : rows) sim().VisibleObjects[++sim().VisibleCount] = row;
+  }
+
+  // Each world transform of the scene and what was drawn with it: "mesh m",
+  // "quad" or "quad T" for a quad with texture T.
+  std::vector<std::string> Passes() {
+    std::vector<std::string> passes;
+    std::string texture;
+    for (const std::string& call : calls()) {
+      if (call.starts_with("SetTransform 256")) passes.emplace_back();
+      if (call.starts_with("SetTexture 0 ")) texture = call.substr(13);
+      if (call.starts_with("DrawSubset ") && !passes.empty() && passes.back().empty()) {
+        passes.back() = "mesh " + std::to_string(Slot(std::stoul(call.substr(11))));
+      }
+      if (call.starts_with("DrawTriangleStrip ") && !passes.empty()) {
+        EXPECT_EQ(call, "DrawTriangleStrip " + std::to_string(game().graphics.VertexBuffer.value) +
+                            " 6 2");
+        passes.back() = texture == "0" ? "quad" : "quad " + texture;
+      }
+    }
+    return passes;
+  }
+  int Slot(unsigned long meshId) {
+    for (int m = 0; m < kMeshSlots; ++m) {
+      if (game().graphics.Meshes[m].Mesh.value == meshId) return m;
+    }
+    return -1;
+  }
+  std::string Image(int i) { return std::to_string(game().graphics.ImageTextures[i].value); }
+  // The colour the last quad, the exhaust glow in the race, was drawn in.
+  std::string GlowMaterial() {
+    std::string material;
+    for (const std::string& call : calls()) {
+      if (call.starts_with("SetMaterial ")) material = call;
+    }
+    return material;
+  }
+
+  test::LoadedGame g_;
+};
+
+TEST_F(SceneTest, ARaceFrameDrawsTunnelCraftSkyPadsPickupAndLightsInOrder) {
+  sim().GameState = game_state::Race;
+  sim().AsteroidActive = true;
+  sim().PickupActive = true;
+  ShowPads({1, 2});
+  Draw();
+  EXPECT_THAT(Passes(), ElementsAre("mesh 2", "mesh 8", "mesh 2", "mesh 8", "mesh 7", "mesh 3",
+                                    "mesh 0", "mesh 4", "mesh 1", "mesh 1", "mesh 6", "quad",
+                                    "quad", "quad " + Image(0)));
+  // The tunnel comes first, in white.
+  ASSERT_FALSE(calls().empty());
+  EXPECT_EQ(calls().front(), MaterialLine(1, 1, 1, 1));
+
+  sim().AsteroidActive = false;
+  sim().PickupActive = false;
+  ShowPads({});
+  Draw();
+  EXPECT_THAT(Passes(), ElementsAre("mesh 2", "mesh 8", "mesh 2", "mesh 8", "mesh 7", "mesh 3",
+                                    "mesh 0", "quad", "quad", "quad " + Image(0)));
+}
+
+TEST_F(SceneTest, AMenuFrameAddsFlyerStationLightsAndPanelButNoPads) {
+  sim().GameState = game_state::Menu;
+  sim().MenuViewParked = true;
+  sim().BlinkOn = false;
+  ShowPads({1, 2});
+  Draw();
+  EXPECT_THAT(Passes(),
+              ElementsAre("mesh 2", "mesh 8", "mesh 2", "mesh 8", "mesh 7", "mesh 3", "mesh 5",
+                          "mesh 9", "quad", "quad", "quad", "quad", "mesh 0", "quad", "quad",
+                          "quad " + Image(0), "quad " + Image(10), "quad", "quad"));
+  // Station and flyer lights are dim between blinks, the craft's dimmer still.
+  const float dim = static_cast<float>(0.2), dimmer = static_cast<float>(0.3);
+  std::vector<std::string> greys;
+  for (const std::string& call : calls()) {
+    if (call == MaterialLine(dim, dim, dim, 1) || call == MaterialLine(dimmer, dimmer, dimmer, 1)) {
+      greys.push_back(call == MaterialLine(dim, dim, dim, 1) ? "0.2" : "0.3");
+    }
+  }
+  EXPECT_THAT(greys, ElementsAre("0.2", "0.2", "0.2", "0.2", "0.3", "0.3", "0.2", "0.2"));
+
+  sim().MenuViewParked = false;  // the panel waits for the camera
+  Draw();
+  EXPECT_THAT(Passes(), Not(::testing::Contains("quad " + Image(10))));
+}
+
+TEST_F(SceneTest, PadsAreDrawnOnlyInTheRaceAndOnlyThoseInSight) {
+  sim().GameState = game_state::Race;
+  ShowPads({});
+  Draw();
+  EXPECT_THAT(Passes(), Not(::testing::Contains("mesh 1")));
+
+  ShowPads({1});
+  sim().Distance = 10;
+  Draw();
+  // Pad 1 stands 30 ahead, on the right-hand wall (90 degrees).
+  const Vector3 pad = TransformCoord(vec3(0, 0, 0), sim().ObjectSlots[1].World);
+  EXPECT_NEAR(pad.x, 2.65, 1e-3);
+  EXPECT_NEAR(pad.y, 0, 1e-3);
+  EXPECT_NEAR(pad.z, 30, 1e-5);
+
+  // A number naming no row, or beyond the 200 a list holds, draws nothing.
+  ShowPads({-1, 4, 20001});
+  Draw();
+  EXPECT_THAT(Passes(), Not(::testing::Contains("mesh 1")));
+  sim().VisibleObjects.fill(1);
+  sim().VisibleCount = 500;
+  Draw();
+  const std::vector<std::string> passes = Passes();
+  EXPECT_EQ(std::count(passes.begin(), passes.end(), "mesh 1"), kMaxVisibleObjects);
+}
+
+TEST_F(SceneTest, PadTexturesFollowTheKindAndTheTint) {
+  sim().GameState = game_state::Race;
+  const int subsets = game().graphics.Meshes[1].MaterialCount;
+  ASSERT_GT(subsets, 0);
+  // The textures set for one pad: the pass after the sky's.
+  auto padTextures = [&](float row) {
+    ShowPads({row});
+    Draw();
+    const std::string sky = "DrawSubset " + std::to_string(game().graphics.Meshes[0].Mesh.value);
+    std::vector<std::string> textures;
+    int passesAfterSky = -1;
+    for (const std::string& call : calls()) {
+      if (call.starts_with(sky)) passesAfterSky = 0;
+      if (passesAfterSky >= 0 && call.starts_with("SetTransform 256") && ++passesAfterSky == 2)
+        break;
+      if (passesAfterSky == 1 && call.starts_with("SetTexture 0 "))
+        textures.push_back(call.substr(13));
+    }
+    return textures;
+  };
+  const std::vector<std::string> green(std::size_t(subsets), Image(1)),
+      red(std::size_t(subsets), Image(2));
+  EXPECT_THAT(padTextures(1), ElementsAreArray(green));
+  EXPECT_THAT(padTextures(2), ElementsAreArray(red));
+  EXPECT_THAT(padTextures(3), IsEmpty()) << "an unknown kind keeps the texture it finds";
+  EXPECT_THAT(padTextures(2.5f), ElementsAreArray(red)) << "rounded half to even: row 2";
+  sim().TintActive = true;
+  EXPECT_THAT(padTextures(2), ElementsAreArray(green)) << "red pads look green under the tint";
+}
+
+TEST_F(SceneTest, ThePickupDarkensWhatLiesBehindAndTheBlendIsRestoredAfterIt) {
+  sim().GameState = game_state::Race;
+  sim().PickupActive = true;
+  Draw();
+  std::vector<std::string> order;
+  for (const std::string& call : calls()) {
+    if (call.starts_with("SetRenderState ")) order.push_back(call);
+    if (call == "DrawSubset " + std::to_string(game().graphics.Meshes[6].Mesh.value) + " 0")
+      order.push_back("pickup");
+    if (call.starts_with("DrawTriangleStrip ")) order.push_back("quad");
+  }
+  EXPECT_THAT(order,
+              ElementsAre("SetRenderState 19 1", "SetRenderState 20 3", "pickup",
+                          "SetRenderState 19 5", "SetRenderState 20 6", "quad", "quad", "quad"));
+  EXPECT_EQ(g_.services.graphics.device->renderStates[RenderState::SrcBlend], blend::SrcAlpha);
+}
+
+TEST_F(SceneTest, TheExhaustGlowColourFollowsTheThrottleSpeedAndTopSpeed) {
+  sim().GameState = game_state::Race;
+  const float pale = static_cast<float>(0.8), low = static_cast<float>(0.4);
+  struct Case {
+    float speed;
+    std::uint8_t throttle;
+    bool top;
+    std::string colour;
+  };
+  const Case cases[] = {
+      {1, 1, false, MaterialLine(1, 1, pale, 1)},   // accelerating
+      {1, 0, false, MaterialLine(low, low, 1, 1)},  // coasting
+      {1, 2, false, MaterialLine(1, low, low, 1)},  // braking
+      {0, 1, false, MaterialLine(low, low, 1, 1)},  // standing, even with the throttle open
+      {2, 1, true, MaterialLine(low, 1, low, 1)},   // top speed
+      {0, 2, true, MaterialLine(low, 1, low, 1)},   // top speed wins over all
+  };
+  for (const Case& c : cases) {
+    sim().Speed = c.speed;
+    sim().ThrottleState = c.throttle;
+    sim().AtTopSpeed = c.top;
+    Draw();
+    EXPECT_EQ(GlowMaterial(), c.colour) << c.speed << ' ' << int(c.throttle) << ' ' << c.top;
+  }
+}
+
+TEST_F(SceneTest, TunnelPiecesWithMoreSubsetsThanTheTunnelTextureLeaveTheExtraOut) {
+  MeshRecord& piece = game().graphics.Meshes[8];
+  const int textures = int(game().graphics.Meshes[2].Textures.size());
+  piece.MaterialCount = textures + 1;
+  piece.Materials.resize(std::size_t(textures) + 1);
+  Draw();
+  const std::string extra =
+      "DrawSubset " + std::to_string(piece.Mesh.value) + ' ' + std::to_string(textures);
+  EXPECT_THAT(g_.services.log.Starting(extra), IsEmpty());
+  EXPECT_THAT(g_.services.log.Starting("DrawSubset " + std::to_string(piece.Mesh.value) + " 0"),
+              ::testing::SizeIs(2));
+}
+
+}  // namespace
+}  // namespace quillmoor
