@@ -132,5 +132,14 @@ TEST_F(Screenshots, ARaceItsNeedleAndProgress) {
   EXPECT_GT(filled(fast), filled(start));
 }
 
+TEST_F(Screenshots, ARaceWithSpeedBlurAndOverlayDrawsWithoutAGlError) {
+  std::filesystem::create_directories(QUILLMOOR_SCREENSHOT_DIR);
+  dir_.Write("Data/Config.ini", "1\r\n5002\r\n192.168.0.1\r\n1\r\n1\r\n1\r\n");
+  Run("1 click 400 300\n2 click 100 225\n150 down W\n", 1500, {{1500, "race_blurred"}});
+  const Picture blurred(Shot("race_blurred"));
+  ASSERT_TRUE(blurred.Loaded());
+  EXPECT_GT(blurred.Count(28, 36, 120, 56, [](Rgb p) { return Near(p, kWhite, 60); }), 10);
+}
+
 }  // namespace
 }  // namespace quillmoor
