@@ -7,12 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/gl/gl_graphics.h"
-#include "platform/headless/console_dialogs.h"
-#include "platform/headless/virtual_clock.h"
-#include "platform/held_keys.h"
+#include "headless_platform.h"
 #include "platform/recording/recording_platform.h"
-#include "platform/sdl/sdl_window.h"
 #include "shell/frame_tick.h"
 #include "shell/game.h"
 #include "shell/startup.h"
@@ -51,14 +47,8 @@ void Frames(benchmark::State& state, Platform& platform, Screen screen,
 }
 
 void OnOpenGl(benchmark::State& state, Screen screen) {
-  SdlWindow window(SdlWindow::Driver::Offscreen);
-  HeldKeys keys;
-  VirtualClock clock(0);
-  ConsoleDialogs dialogs;
-  GlGraphicsSystem graphics(window, /*vsync=*/false);
-  SilentSound sound;
-  Platform platform{window, keys, clock, dialogs, graphics, sound};
-  Frames(state, platform, screen, [] {});
+  bench::HeadlessPlatform headless;
+  Frames(state, headless.platform, screen, [] {});
 }
 
 void OnRecordingDevice(benchmark::State& state, Screen screen) {

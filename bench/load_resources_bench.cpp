@@ -6,12 +6,8 @@
 #include <chrono>
 
 #include "graphics/device_setup.h"
+#include "headless_platform.h"
 #include "graphics/resources.h"
-#include "platform/gl/gl_graphics.h"
-#include "platform/headless/console_dialogs.h"
-#include "platform/headless/virtual_clock.h"
-#include "platform/held_keys.h"
-#include "platform/sdl/sdl_window.h"
 #include "scratch_dir.h"
 #include "shell/game.h"
 #include "spawn.h"
@@ -20,14 +16,8 @@ namespace quillmoor {
 namespace {
 
 void LoadResourcesHeadless(benchmark::State& state) {
-  SdlWindow window(SdlWindow::Driver::Offscreen);
-  HeldKeys keys;
-  VirtualClock clock(0);
-  ConsoleDialogs dialogs;
-  GlGraphicsSystem graphics(window, /*vsync=*/false);
-  SilentSound sound;
-  Platform platform{window, keys, clock, dialogs, graphics, sound};
-  Game game(platform, QUILLMOOR_DATA_DIR);
+  bench::HeadlessPlatform headless;
+  Game game(headless.platform, QUILLMOOR_DATA_DIR);
 
   for (auto _ : state) {
     // A fresh device each time: textures are shared per file within one.
