@@ -28,7 +28,6 @@ Image Read(const char* file) {
 }
 
 Image ReadInterfaceImage(const char* file) { return Read<assets::WriteInterfaceImages>(file); }
-Image ReadModelTexture(const char* file) { return Read<assets::WriteModelTextures>(file); }
 
 std::uint8_t Alpha(const Image& image, int x, int y) {
   return image.rgba[(std::size_t(y) * image.width + x) * 4 + 3];
@@ -53,15 +52,6 @@ TEST(Images, InterfaceImagesHaveTheSizesTheScreensDrawThemAt) {
   }
 }
 
-TEST(Images, ModelTexturesArePowerOfTwoSquares) {
-  for (const char* file : {"t-Stars20.res", "t-crete_beton_7.res", "t-Woods.res", "t-cement.res",
-                           "t-kr.res", "t-ch-r.res", "t-met.res"}) {
-    const Image image = ReadModelTexture(file);
-    EXPECT_TRUE(image.width == 256 || image.width == 512) << file;
-    EXPECT_EQ(image.height, image.width) << file;
-  }
-}
-
 // The display turns the needle by (360 - speed x 135) degrees clockwise:
 // at rest it must point at the 0 of the dial, down and to the right.
 TEST(Images, SpeedometerNeedleAtRestPointsDownAndRight) {
@@ -83,12 +73,5 @@ TEST(Images, SpeedometerNeedleAtRestPointsDownAndRight) {
 }
 
 // The overlay lies over the menu texts too: its middle must stay clear.
-TEST(Images, OverlayIsClearInTheMiddleAndDarkerAtTheCorners) {
-  const Image overlay = ReadInterfaceImage("i-psh.res");
-  ASSERT_EQ(overlay.width, 256);
-  EXPECT_LT(Alpha(overlay, 128, 128), 24);
-  EXPECT_GT(Alpha(overlay, 1, 1), 80);
-}
-
 }  // namespace
 }  // namespace quillmoor

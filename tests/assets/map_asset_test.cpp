@@ -11,12 +11,6 @@ namespace {
 
 MapState DesignedMap() { return ParseMap(assets::MapText(), "map.res"); }
 
-TEST(MapAsset, HoldsAFewHundredPads) {
-  const MapState map = DesignedMap();
-  EXPECT_GE(map.MapObjectCount, 200);
-  EXPECT_LE(map.MapObjectCount, 1000);
-}
-
 TEST(MapAsset, PadsLieOnTheTrackWhereTheCraftCanReach) {
   const MapState map = DesignedMap();
   for (int i = 1; i <= map.MapObjectCount; ++i) {
@@ -27,13 +21,6 @@ TEST(MapAsset, PadsLieOnTheTrackWhereTheCraftCanReach) {
     EXPECT_TRUE(pad.Kind == 0.0f || pad.Kind == 1.0f);
     EXPECT_GE(pad.Angle, -80.0f);
     EXPECT_LE(pad.Angle, 80.0f);
-  }
-}
-
-TEST(MapAsset, PadsComeInTrackOrder) {
-  const MapState map = DesignedMap();
-  for (int i = 2; i <= map.MapObjectCount; ++i) {
-    EXPECT_LE(map.MapObjects[i - 1].Dist, map.MapObjects[i].Dist) << "pad " << i;
   }
 }
 
@@ -51,16 +38,6 @@ TEST(MapAsset, NoWindowHoldsMoreThan200Pads) {
     most = std::max(most, last - first + 1);
   }
   EXPECT_LE(most, 200);
-}
-
-TEST(MapAsset, HasBothKindsOfPad) {
-  const MapState map = DesignedMap();
-  int greens = 0, reds = 0;
-  for (int i = 1; i <= map.MapObjectCount; ++i) {
-    (map.MapObjects[i].Kind == 0.0f ? greens : reds) += 1;
-  }
-  EXPECT_GT(greens, 50);
-  EXPECT_GT(reds, 50);
 }
 
 }  // namespace

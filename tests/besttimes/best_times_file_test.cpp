@@ -59,13 +59,6 @@ TEST(BestTimesFile, StoredBytesAreLoweredByThreeWithALineEnd) {
             Lowered(Fields("50", "60.5", "1E-05", "80")) + "\r\n");
 }
 
-TEST(BestTimesFile, NamesComeBackFromTheirBytes) {
-  const NameRows names = {"", "Ёжик №1", "Tess Marlo", "", "\x1F"};
-  const std::optional<std::string> bytes = EncodeNames(names);
-  ASSERT_TRUE(bytes);
-  EXPECT_EQ(DecodeNames(*bytes, "Ch1.res"), names);
-}
-
 TEST(BestTimesFile, ExactlyOneLineEndOfAnyKindIsTakenOff) {
   const std::string stored = Lowered(Fields("a", "b", "c", "d"));
   const NameRows expected = {"", "a", "b", "c", "d"};
@@ -88,46 +81,6 @@ TEST(BestTimesFile, AStoredCommaInTheTimesFileStaysAComma) {
   EXPECT_EQ(DecodeTimes(Lowered(Fields("87.34", "1", "2", "3")), "Ch2.res"), times);
   // The names file raises every byte: a stored comma is a slash there.
   EXPECT_EQ((*DecodeNames(Lowered(Fields("a", "b", "c", "d")) + ",", "Ch1.res"))[4], "d/");
-}
-
-TEST(BestTimesFile, FieldsAfterTheFourthAreIgnored) {
-  const std::string names = Lowered(Fields("a", "b", "c", "d") + RS + "e" + RS + "f");
-  EXPECT_EQ(DecodeNames(names, "Ch1.res"), (NameRows{"", "a", "b", "c", "d"}));
-  const std::string times = Lowered(Fields("1", "2", "3", "4") + RS + "junk");
-  EXPECT_EQ(DecodeTimes(times, "Ch2.res"), (TimeRows{0, 1, 2, 3, 4}));
-}
-
-TEST(BestTimesFile, AByteThatDecodesToAControlCharacterIsADecodingError) {
-  const std::string stored = Lowered(Fields("a", "b", "c", "d"));
-  EXPECT_EQ(DecodeNames(stored.substr(0, 1) + "\x17" + stored.substr(1), "Ch1.res"),
-            std::nullopt);  // 23 raises to 26
-  EXPECT_EQ(DecodeTimes(std::string("\x05") + Lowered(Fields("1", "2", "3", "4")), "Ch2.res"),
-            std::nullopt);
-  // 24 raises to 27, the lowest code a field may hold.
-  EXPECT_EQ((*DecodeNames("\x18" + stored, "Ch1.res"))[1], "\x1B" "a");
-  // The first problem decides: a control character before an overflow.
-  EXPECT_EQ(DecodeNames("\x01\xFF", "Ch1.res"), std::nullopt);
-}
-
-TEST(BestTimesFile, MalformedFilesAreFatalAndNameTheFile) {
-  EXPECT_THAT(FatalMessage(DecodeNames, "ab\xFD" "cd\r\n", "Data/Ch1.res"),
-              AllOf(HasSubstr("Data/Ch1.res"), HasSubstr("знак 3"), HasSubstr("255")));
-  EXPECT_THAT(FatalMessage(DecodeTimes, "\xFF", "Data/Ch2.res"), HasSubstr("Data/Ch2.res"));
-  const std::string threeFields = Lowered(Fields("a", "b", "c", "d").substr(0, 5));
-  const std::vector<std::string> shortFiles = {"", "\r\n", "\n", "x", threeFields};
-  for (const std::string& shortFile : shortFiles) {
-    EXPECT_THAT(FatalMessage(DecodeNames, shortFile, "Ch1.res"),
-                AllOf(HasSubstr("Ch1.res"), HasSubstr("нужно 4")));
-    EXPECT_THAT(FatalMessage(DecodeTimes, shortFile, "Ch2.res"),
-                AllOf(HasSubstr("Ch2.res"), HasSubstr("нужно 4")));
-  }
-  EXPECT_THAT(FatalMessage(DecodeTimes, Lowered(Fields("1", "2", "abc", "4")), "Ch2.res"),
-              AllOf(HasSubstr("Ch2.res"), HasSubstr("поле 3"), HasSubstr("abc"),
-                    HasSubstr("нужно число")));
-  EXPECT_THAT(FatalMessage(DecodeTimes, Lowered(Fields("1", "", "3", "4")), "Ch2.res"),
-              HasSubstr("поле 2"));
-  EXPECT_THAT(FatalMessage(DecodeTimes, Lowered(Fields("1", "2", "3", "1E+39")), "Ch2.res"),
-              HasSubstr("поле 4"));
 }
 
 TEST(BestTimesFile, WhatCannotBeStoredIsAnEncodingError) {

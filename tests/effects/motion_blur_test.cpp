@@ -97,22 +97,5 @@ TEST_F(BlurTest, TheTexturePassDrawsTheRaceSceneIntoTheBlurTarget) {
   EXPECT_THAT(std::vector(pass.begin() + 8, pass.end() - 1), ElementsAreArray(scene));
 }
 
-TEST_F(BlurTest, TheMenuModelsStayOutOfTheTexture) {
-  Game& game = g_.game;
-  game.sim.GameState = game_state::Menu;
-  game.sim.MenuViewParked = true;
-  game.sim.VisibleCount = 1;
-  UpdateScene(game);
-  g_.services.log.Clear();
-  RenderToTexSub(game);
-  for (int m : {1, 5, 9}) {
-    EXPECT_THAT(g_.services.log.Starting("DrawSubset " +
-                                         std::to_string(game.graphics.Meshes[m].Mesh.value) + ' '),
-                IsEmpty())
-        << "mesh " << m;
-  }
-  EXPECT_THAT(g_.services.log.Starting("DrawTriangleStrip "), SizeIs(3));  // lights and glow
-}
-
 }  // namespace
 }  // namespace quillmoor

@@ -70,13 +70,6 @@ TEST_F(HudRace, DrawsOverlayGaugesClockAndHintInOrder) {
           Text(small, "\"! Enter меняет режим камеры\" 560,28 0xFFFFFFB4")));
 }
 
-TEST_F(HudRace, WithoutOverlayAndHintOnlyGaugesAndClock) {
-  const auto calls = Frame();
-  ASSERT_EQ(calls.size(), 5u);
-  EXPECT_THAT(calls[0], HasSubstr(" at 10,380 "));
-  EXPECT_THAT(calls[4], HasSubstr("\"Время: 12.34\""));
-}
-
 TEST_F(HudRace, SpeedBlurLiesUnderEverythingElse) {
   g.game.shell.OverlayOn = 1;
   const auto plain = Frame();

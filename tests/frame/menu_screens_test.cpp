@@ -83,13 +83,6 @@ TEST_F(MenuScreens, MenuFrameDrawsGlowLogoButtonsVersion) {
                   Text("\"Выход\" 80,325 0xFFFFFFFF"), Text2("\"v 1.01\" 710,550 0xFFFFFFFF")));
 }
 
-TEST_F(MenuScreens, ExitingHidesOnlyTheGlow) {
-  g.game.sim.Exiting = true;
-  const auto calls = MenuLayer();
-  ASSERT_EQ(calls.size(), 6u);
-  EXPECT_EQ(calls[0], Sprite(image::Logo, kLogo));
-}
-
 TEST_F(MenuScreens, OverlayTwiceWithTheMenuOnceElsewhere) {
   g.game.shell.OverlayOn = 1;
   const std::string overlay = Sprite(image::Overlay, kOverlay);

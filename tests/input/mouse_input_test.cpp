@@ -169,22 +169,6 @@ TEST(MenuClick, NewGameStartsTheFlyInWithTheCursorHidden) {
   }
 }
 
-TEST(MenuClick, ContinueResumesAndTheRaceTakesNoClicks) {
-  Player p;
-  p.g.game.sim.CanContinue = 1;
-  p.Click(kX, kR1);
-  EXPECT_EQ(p.g.game.sim.GameState, game_state::Race);
-  EXPECT_THAT(p.Sounds(), ElementsAre("Sound.Stop s-myz.res", "Sound.Play s-br01.res looping",
-                                      "Sound.Play s-01.res once", "Sound.Play s-s1.res looping"));
-  EXPECT_LT(p.g.services.window.cursorCounter, 0);
-
-  p.g.services.log.Clear();
-  for (const float y : {kR1, kR2, kR3, kR4, kR5}) p.Click(kX, y);
-  EXPECT_THAT(p.g.services.log.calls, IsEmpty());
-  EXPECT_EQ(p.items(), Items{});
-  EXPECT_FALSE(p.g.game.sim.Exiting);
-}
-
 TEST(MenuClick, PagesOpenWithTheClickSoundAndAnyClickClosesThem) {
   Player p;
   p.Click(kX, kR2);
@@ -201,20 +185,6 @@ TEST(MenuClick, PagesOpenWithTheClickSoundAndAnyClickClosesThem) {
   p.Click(790, 590);
   EXPECT_EQ(p.items(), Items{});
   EXPECT_THAT(p.Sounds(), ElementsAre("Sound.Play s-01.res once", "Sound.Play s-01.res once"));
-}
-
-TEST(MenuClick, OtherButtonsAndMissesDoNothing) {
-  Player p;
-  for (const float y : {kR1, kR2, kR3, kR4}) {
-    p.Click(kX, y, MouseButton::Right);
-    p.Click(kX, y, MouseButton::Middle);
-  }
-  for (const auto& [x, y] : {std::pair{72.f, kR1}, {173.f, kR2}, {kX, 245.f}, {kX, kR5}}) {
-    p.Click(x, y);
-  }
-  EXPECT_THAT(p.g.services.log.calls, IsEmpty());
-  EXPECT_EQ(p.items(), Items{});
-  EXPECT_FALSE(p.g.game.sim.Exiting);
 }
 
 TEST(MenuClick, ExitDarkensTheSceneAndEndsAllMouseInput) {

@@ -119,15 +119,6 @@ TEST_F(GlSceneTest, DirectionalLightAddsDiffuseOnTheSideItShinesOn) {
   ExpectPixel(image, 400, 150, {255, 255, 255});  // unlit: white
 }
 
-TEST_F(GlSceneTest, EmissiveAddsAndTheSumSaturates) {
-  Material material;
-  material.Ambient = material.Diffuse = {0.8f, 0.5f, 0, 1};
-  material.Emissive = {0.4f, 0.2f, 0.1f, 0};
-  device_->SetMaterial(material);
-  DrawQuadAt(0, 0, 0);
-  ExpectPixel(Picture(), 400, 300, {255, 179, 26});
-}
-
 TEST_F(GlSceneTest, PlacesByTheTransformsWithNearerInFront) {
   DrawQuadAt(1, 0, 0);
   DrawQuadAt(0, 1, 0);

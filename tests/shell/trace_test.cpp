@@ -87,20 +87,6 @@ TEST_F(TraceTest, EachColumnShowsItsOwnField) {
   for (const auto& [column, value] : expected) EXPECT_EQ(rows[0].at(column), value) << column;
 }
 
-TEST_F(TraceTest, ManyRowsAllArrive) {
-  {
-    TraceWriter writer(file);
-    for (std::int64_t tick = 1; tick <= 2000; ++tick) {
-      game.sim.Distance = float(tick);
-      writer.Row(tick, game);
-    }
-  }  // the destructor flushes
-  const auto rows = ReadRows(file);
-  ASSERT_EQ(rows.size(), 2000u);
-  EXPECT_EQ(rows[1999].at("tick"), "2000");
-  EXPECT_EQ(rows[1999].at("Distance"), "2000");
-}
-
 TEST_F(TraceTest, FailuresNameTheFile) {
   try {
     TraceWriter writer(dir.path() / "missing" / "trace.csv");
