@@ -1,5 +1,7 @@
 #include "besttimes/windows1251.h"
 
+#include "platform/utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -40,33 +42,6 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-// The next character of UTF-8 text, or nothing when the bytes are not UTF-8.
-std::optional<char32_t> NextCharacter(std::string_view& text) {
-  const auto byte = [&](std::size_t i) { return std::uint8_t(text[i]); };
-  const std::uint8_t lead = byte(0);
-  std::size_t length = 0;
-  char32_t c = 0;
-  if (lead < 0x80) {
-    length = 1, c = lead;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2, c = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, c = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, c = lead & 0x07;
-  } else {
-    return std::nullopt;
-  }
-  if (text.size() < length) return std::nullopt;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (byte(i) & 0x3F);
-  }
-  constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (c < kShortest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-  text.remove_prefix(length);
-  return c;
-}
 
 }  // namespace
 

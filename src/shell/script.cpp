@@ -1,5 +1,7 @@
 #include "shell/script.h"
 
+#include "platform/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -50,36 +52,6 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
          });
 }
 
-// Well-formed UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = 0;
-    unsigned low = 0x80, high = 0xBF;  // the range of the second byte
-    if (lead < 0x80) {
-      length = 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (text.size() - i < std::size_t(length)) return false;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return false;
-    }
-    i += std::size_t(length);
-  }
-  return true;
-}
 
 // The entry whose name matches in any case, or null.
 template <typename T, std::size_t N>

@@ -1,6 +1,7 @@
 #include "platform/gl/gl_text.h"
 
 #include "platform/font_match.h"
+#include "platform/utf8.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -44,24 +45,6 @@ struct FreeTypeDone {
 using FreeTypeLibrary = std::unique_ptr<FT_LibraryRec_, FreeTypeDone>;
 using FreeTypeFace = std::unique_ptr<FT_FaceRec_, FreeTypeDone>;
 
-// The next code point of UTF-8 text, moving past it; U+FFFD for a broken
-// sequence.
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-  const unsigned char lead = static_cast<unsigned char>(text[at]);
-  const int length = lead < 0x80         ? 1
-                     : (lead >> 5) == 6  ? 2
-                     : (lead >> 4) == 14 ? 3
-                     : (lead >> 3) == 30 ? 4
-                                         : 0;
-  if (length == 0 || at + length > text.size()) {
-    ++at;
-    return 0xFFFD;
-  }
-  char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-  for (int k = 1; k < length; ++k) point = (point << 6) | (text[at + k] & 0x3F);
-  at += std::size_t(length);
-  return point;
-}
 
 }  // namespace
 
@@ -151,8 +134,7 @@ void GlFont::Draw(GlSpriteRenderer& sprites, std::string_view text, int x, int y
   std::vector<SpriteQuad> quads;
   const float width = float(atlasWidth_), height = float(atlasHeight_);
   int penX = x, baseline = y + ascender_;
-  for (std::size_t at = 0; at < text.size();) {
-    const char32_t character = NextCodePoint(text, at);
+  for (const char32_t character : Characters(text)) {
     if (character == U'\n') {
       penX = x;
       baseline += lineHeight_;

@@ -1,6 +1,7 @@
 #include "assets/images/text.h"
 
 #include "platform/font_match.h"
+#include "platform/utf8.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -27,28 +28,6 @@ std::string FontFile() {
   return match->file;
 }
 
-// The code points of UTF-8 text; a broken sequence gives U+FFFD.
-std::vector<char32_t> CodePoints(std::string_view text) {
-  std::vector<char32_t> points;
-  for (std::size_t i = 0; i < text.size();) {
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    const int length = lead < 0x80         ? 1
-                       : (lead >> 5) == 6  ? 2
-                       : (lead >> 4) == 14 ? 3
-                       : (lead >> 3) == 30 ? 4
-                                           : 0;
-    if (length == 0 || i + length > text.size()) {
-      points.push_back(0xFFFD);
-      ++i;
-      continue;
-    }
-    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) point = (point << 6) | (text[i + k] & 0x3F);
-    points.push_back(point);
-    i += std::size_t(length);
-  }
-  return points;
-}
 
 }  // namespace
 
@@ -83,7 +62,7 @@ Mask TextSetter::Set(std::string_view text, float width, float height, float tra
   std::vector<Placed> glyphs;
   int penX = 0, low = INT_MAX, high = INT_MIN, first = INT_MAX, last = INT_MIN;
   FT_UInt previous = 0;
-  for (char32_t point : CodePoints(text)) {
+  for (char32_t point : Characters(text)) {
     const FT_UInt index = FT_Get_Char_Index(face, point);
     if (previous && index && FT_HAS_KERNING(face)) {
       FT_Vector kerning;
