@@ -1,5 +1,6 @@
 // Sprites and text of the OpenGL device, read back from its back buffer.
 
+#include <SDL.h>
 #include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <numbers>
 
 #include "platform/fatal_error.h"
+#include "platform/gl/gl_device.h"
 #include "platform/gl/gl_graphics.h"
 #include "platform/gl/gl_sprite_renderer.h"
 #include "platform/sdl/sdl_window.h"
@@ -48,6 +50,31 @@ TEST(SpriteCorners, TurnAboutTheCornerOrTheScaledCentre) {
   ExpectNear(corners[2], {0, 0});
 }
 
+// 8 x 8 in quarters: red, green / blue, white.
+TextureId LoadQuarters(GraphicsDevice& device) {
+  Image image{8, 8, std::vector<std::uint8_t>(8 * 8 * 4, 255)};
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      const Rgb colour = y < 4 ? (x < 4 ? kRed : kGreen) : (x < 4 ? kBlue : kWhite);
+      for (int c = 0; c < 3; ++c) image.rgba[(y * 8 + x) * 4 + c] = std::uint8_t(colour[c]);
+    }
+  }
+  const test::TempDir dir;
+  return device.CreateTextureFromFile(dir.Write("quarters.png", EncodePng(image, true)));
+}
+
+Rgb At(const Image& picture, int x, int y) {
+  const std::uint8_t* pixel = &picture.rgba[(std::size_t(y) * picture.width + x) * 4];
+  return {pixel[0], pixel[1], pixel[2]};
+}
+
+void ExpectColour(const Image& picture, int x, int y, Rgb expected) {
+  const Rgb actual = At(picture, x, y);
+  for (int c = 0; c < 3; ++c) {
+    EXPECT_NEAR(actual[c], expected[c], 2) << "at (" << x << ", " << y << ") channel " << c;
+  }
+}
+
 // One headless device for all the cases; none when the machine has no GL.
 class GlSpriteTest : public testing::Test {
  protected:
@@ -60,17 +87,7 @@ class GlSpriteTest : public testing::Test {
     } catch (const FatalError&) {
       device_.reset();
     }
-    if (!device_) return;
-    // 8 x 8 in quarters: red, green / blue, white.
-    Image image{8, 8, std::vector<std::uint8_t>(8 * 8 * 4, 255)};
-    for (int y = 0; y < 8; ++y) {
-      for (int x = 0; x < 8; ++x) {
-        const Rgb colour = y < 4 ? (x < 4 ? kRed : kGreen) : (x < 4 ? kBlue : kWhite);
-        for (int c = 0; c < 3; ++c) image.rgba[(y * 8 + x) * 4 + c] = std::uint8_t(colour[c]);
-      }
-    }
-    const test::TempDir dir;
-    texture_ = device_->CreateTextureFromFile(dir.Write("quarters.png", EncodePng(image, true)));
+    if (device_) texture_ = LoadQuarters(*device_);
   }
 
   static void TearDownTestSuite() {
@@ -83,18 +100,6 @@ class GlSpriteTest : public testing::Test {
   void SetUp() override {
     if (!device_) GTEST_SKIP() << "no OpenGL device";
     device_->Clear(clear::Target | clear::ZBuffer, 0xFF000000, 1.0f, 0);
-  }
-
-  static Rgb At(const Image& picture, int x, int y) {
-    const std::uint8_t* pixel = &picture.rgba[(std::size_t(y) * picture.width + x) * 4];
-    return {pixel[0], pixel[1], pixel[2]};
-  }
-
-  static void ExpectColour(const Image& picture, int x, int y, Rgb expected) {
-    const Rgb actual = At(picture, x, y);
-    for (int c = 0; c < 3; ++c) {
-      EXPECT_NEAR(actual[c], expected[c], 2) << "at (" << x << ", " << y << ") channel " << c;
-    }
   }
 
   SpriteDraw Quarters() const {
@@ -223,6 +228,45 @@ TEST_F(GlSpriteTest, TextTakesTheColourAndDrawsNothingUnseen) {
       EXPECT_EQ(colour[1] + colour[2], 0) << "at (" << x << ", " << y << ")";
     }
   }
+}
+
+// A high-density screen: the same logical picture, two texels a pixel.
+TEST(GlHighDensity, EveryLogicalPixelBecomesTwoByTwo) {
+  test::PauseLeakChecks();
+  SdlWindow window(SdlWindow::Driver::Offscreen);
+  SDL_Window* handle = window.Handle();
+  SDL_GLContext context = handle ? SDL_GL_CreateContext(handle) : nullptr;
+  if (!context) {
+    test::ResumeLeakChecks();
+    GTEST_SKIP() << "no OpenGL context";
+  }
+  {
+    GlDevice device(handle, context, 400, 300, /*density=*/2, /*vsync=*/false);
+    device.Clear(clear::Target, 0xFF000000, 1.0f, 0);
+    SpriteDraw sprite;
+    sprite.texture = LoadQuarters(device);
+    sprite.translation = {100, 50};
+    device.DrawSprite(sprite);
+    Image picture = device.ReadBackBuffer();
+    ASSERT_EQ(picture.width, 800);
+    ASSERT_EQ(picture.height, 600);
+    ExpectColour(picture, 200, 100, kRed);
+    ExpectColour(picture, 215, 100, kGreen);
+    ExpectColour(picture, 200, 115, kBlue);
+    ExpectColour(picture, 199, 100, kBlack);
+    ExpectColour(picture, 216, 116, kBlack);
+
+    device.Clear(clear::Target, 0xFF000000, 1.0f, 0);
+    device.DrawText(device.CreateFont("Arial", 11, true), "Новая Игра", 10, 100, 0xFFFFFFFF);
+    const Box box = LitBox(device.ReadBackBuffer());
+    ASSERT_FALSE(box.empty());
+    EXPECT_GE(box.left, 19);
+    EXPECT_GE(box.top, 199);
+    EXPECT_LE(box.bottom, 2 * 118);
+    // The text keeps its logical place and size.
+    EXPECT_GE(box.bottom - box.top, 2 * 10);
+  }
+  test::ResumeLeakChecks();
 }
 
 }  // namespace

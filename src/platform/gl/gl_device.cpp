@@ -31,8 +31,9 @@ float Channel(Argb colour, int shift) { return float((colour >> shift) & 0xFF) /
 
 }  // namespace
 
-GlDevice::GlDevice(SDL_Window* window, SDL_GLContext context, int width, int height, bool vsync)
-    : window_(window), context_(context), width_(width), height_(height) {
+GlDevice::GlDevice(SDL_Window* window, SDL_GLContext context, int width, int height,
+                   int density, bool vsync)
+    : window_(window), context_(context), width_(width), height_(height), density_(density) {
   if (vsync && SDL_GL_SetSwapInterval(1) != 0) {
     // No retrace to wait for: keep to the display's rate by the clock.
     paceFrames_ = true;
@@ -46,10 +47,11 @@ GlDevice::GlDevice(SDL_Window* window, SDL_GLContext context, int width, int hei
 
   glGenRenderbuffers(1, &colour_);
   glBindRenderbuffer(GL_RENDERBUFFER, colour_);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width_, height_);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width_ * density_, height_ * density_);
   glGenRenderbuffers(1, &depth_);
   glBindRenderbuffer(GL_RENDERBUFFER, depth_);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width_, height_);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width_ * density_,
+                        height_ * density_);
   glGenFramebuffers(1, &framebuffer_);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
@@ -58,7 +60,7 @@ GlDevice::GlDevice(SDL_Window* window, SDL_GLContext context, int width, int hei
     Release();
     throw FatalError("Невозможно создать буфер кадра OpenGL.");
   }
-  glViewport(0, 0, width_, height_);
+  glViewport(0, 0, width_ * density_, height_ * density_);
   targetWidth_ = width_;
   targetHeight_ = height_;
   resources_.emplace();
@@ -111,14 +113,15 @@ void GlDevice::EndScene() {}
 void GlDevice::Present() {
   int width = 0, height = 0;
   SDL_GL_GetDrawableSize(window_, &width, &height);
-  const Rect picture = FitPicture(width, height, width_, height_);
+  const int pixelWidth = width_ * density_, pixelHeight = height_ * density_;
+  const Rect picture = FitPicture(width, height, pixelWidth, pixelHeight);
 
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);
-  const bool sameSize = picture.width == width_ && picture.height == height_;
-  glBlitFramebuffer(0, 0, width_, height_, picture.x, picture.y, picture.x + picture.width,
+  const bool sameSize = picture.width == pixelWidth && picture.height == pixelHeight;
+  glBlitFramebuffer(0, 0, pixelWidth, pixelHeight, picture.x, picture.y, picture.x + picture.width,
                     picture.y + picture.height, GL_COLOR_BUFFER_BIT,
                     sameSize ? GL_NEAREST : GL_LINEAR);
   SDL_GL_SwapWindow(window_);
@@ -220,7 +223,7 @@ VertexBufferId GlDevice::CreateVertexBuffer(std::span<const WorldVertex> vertice
 }
 
 FontId GlDevice::CreateFont(std::string_view face, int points, bool bold) {
-  fonts_.push_back(std::make_unique<GlFont>(face, points, bold));
+  fonts_.push_back(std::make_unique<GlFont>(face, points, bold, density_));
   CheckErrors("CreateFont");
   return FontId{std::uint32_t(fonts_.size())};
 }
@@ -261,7 +264,7 @@ void GlDevice::BeginRenderTarget(RenderTargetId target) {
 
 void GlDevice::EndRenderTarget() {
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-  glViewport(0, 0, width_, height_);
+  glViewport(0, 0, width_ * density_, height_ * density_);
   targetWidth_ = width_;
   targetHeight_ = height_;
   CheckErrors("EndRenderTarget");
@@ -269,16 +272,16 @@ void GlDevice::EndRenderTarget() {
 
 Image GlDevice::ReadBackBuffer() {
   Image image;
-  image.width = width_;
-  image.height = height_;
-  image.rgba.resize(std::size_t(width_) * height_ * 4);
+  image.width = width_ * density_;
+  image.height = height_ * density_;
+  image.rgba.resize(std::size_t(image.width) * image.height * 4);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
+  glReadPixels(0, 0, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
   CheckErrors("ReadBackBuffer");
   // The framebuffer's first row is the bottom one.
-  const std::size_t row = std::size_t(width_) * 4;
-  for (int top = 0, bottom = height_ - 1; top < bottom; ++top, --bottom) {
+  const std::size_t row = std::size_t(image.width) * 4;
+  for (int top = 0, bottom = image.height - 1; top < bottom; ++top, --bottom) {
     std::swap_ranges(image.rgba.begin() + top * row, image.rgba.begin() + (top + 1) * row,
                      image.rgba.begin() + bottom * row);
   }

@@ -18,11 +18,14 @@ typedef void* SDL_GLContext;
 namespace quillmoor {
 
 // A device over OpenGL 3.3. The back buffer is a framebuffer object of the
-// device's size; Present copies it into the window, scaled with its aspect
-// kept, and the back buffer keeps its content.
+// device's size times the display's pixel density, so a high-density screen
+// gets a sharp picture while every coordinate stays in the device's logical
+// pixels. Present copies it into the window, scaled with its aspect kept,
+// and the back buffer keeps its content.
 class GlDevice final : public GraphicsDevice {
  public:
-  GlDevice(SDL_Window* window, SDL_GLContext context, int width, int height, bool vsync);
+  GlDevice(SDL_Window* window, SDL_GLContext context, int width, int height, int density,
+           bool vsync);
   ~GlDevice() override;
   GlDevice(const GlDevice&) = delete;
   GlDevice& operator=(const GlDevice&) = delete;
@@ -65,7 +68,8 @@ class GlDevice final : public GraphicsDevice {
 
   SDL_Window* window_;
   SDL_GLContext context_;
-  int width_, height_;
+  int width_, height_;  // logical pixels
+  int density_;         // back-buffer pixels per logical pixel
   GLuint framebuffer_ = 0, colour_ = 0, depth_ = 0;
   bool paceFrames_ = false;
   double framePeriod_ = 1.0 / 60.0;

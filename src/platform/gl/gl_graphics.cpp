@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <epoxy/gl.h>
 
+#include <algorithm>
 #include <iostream>
 
 #include "platform/gl/gl_device.h"
@@ -15,6 +16,15 @@ namespace {
 std::unique_ptr<GraphicsDevice> Refuse(const char* what) {
   std::cerr << what << ": " << SDL_GetError() << std::endl;
   return nullptr;
+}
+
+// Drawable pixels per window unit: 2 on a high-density screen, else 1.
+int PixelDensity(SDL_Window* window) {
+  int windowWidth = 0, windowHeight = 0, pixelWidth = 0, pixelHeight = 0;
+  SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+  SDL_GL_GetDrawableSize(window, &pixelWidth, &pixelHeight);
+  if (windowWidth <= 0 || windowHeight <= 0) return 1;
+  return std::clamp(std::min(pixelWidth / windowWidth, pixelHeight / windowHeight), 1, 4);
 }
 
 }  // namespace
@@ -35,7 +45,7 @@ std::unique_ptr<GraphicsDevice> GlGraphicsSystem::CreateDevice(
 
   int width = parameters.BackBufferWidth, height = parameters.BackBufferHeight;
   if (parameters.Windowed || width <= 0 || height <= 0) SDL_GetWindowSize(window, &width, &height);
-  return std::make_unique<GlDevice>(window, context, width, height, vsync_);
+  return std::make_unique<GlDevice>(window, context, width, height, PixelDensity(window), vsync_);
 }
 
 }  // namespace quillmoor

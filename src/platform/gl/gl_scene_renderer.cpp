@@ -83,6 +83,16 @@ const Light* DirectionalLight(const FixedFunctionState& state) {
   return nullptr;
 }
 
+// Software rasterizers emulate anisotropic filtering with a loop of samples
+// per pixel, which costs more than half the frame; they filter trilinearly.
+bool AnisotropyIsCheap() {
+  const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+  const std::string name = renderer ? renderer : "";
+  for (const char* software : {"llvmpipe", "softpipe", "Software Rasterizer"}) {
+    if (name.find(software) != std::string::npos) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -99,8 +109,9 @@ GlSceneRenderer::GlSceneRenderer() {
   glGenSamplers(1, &sampler_);
   glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glSamplerParameteri(sampler_, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  if (epoxy_has_gl_extension("GL_EXT_texture_filter_anisotropic") ||
-      epoxy_has_gl_extension("GL_ARB_texture_filter_anisotropic")) {
+  if ((epoxy_has_gl_extension("GL_EXT_texture_filter_anisotropic") ||
+       epoxy_has_gl_extension("GL_ARB_texture_filter_anisotropic")) &&
+      AnisotropyIsCheap()) {
     glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &maxAnisotropy_);
   }
 }

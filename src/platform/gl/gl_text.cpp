@@ -48,7 +48,7 @@ using FreeTypeFace = std::unique_ptr<FT_FaceRec_, FreeTypeDone>;
 
 }  // namespace
 
-GlFont::GlFont(std::string_view face, int points, bool bold) {
+GlFont::GlFont(std::string_view face, int points, bool bold, int density) : density_(density) {
   const std::string file = MatchFontFile(face, bold);
   FT_Library rawLibrary = nullptr;
   if (FT_Init_FreeType(&rawLibrary) != 0) throw FatalError("FreeType does not start.");
@@ -59,7 +59,7 @@ GlFont::GlFont(std::string_view face, int points, bool bold) {
   }
   const FreeTypeFace font(rawFace);
   // A point is 96/72 pixels; the size is the height of the em.
-  const int pixels = int(std::lround(points * 96.0 / 72.0));
+  const int pixels = int(std::lround(points * 96.0 / 72.0)) * density_;
   if (FT_Set_Pixel_Sizes(font.get(), 0, FT_UInt(pixels)) != 0) {
     throw FatalError("Невозможно задать размер шрифта " + file + ".");
   }
@@ -133,10 +133,12 @@ void GlFont::Draw(GlSpriteRenderer& sprites, std::string_view text, int x, int y
                   int targetWidth, int targetHeight) {
   std::vector<SpriteQuad> quads;
   const float width = float(atlasWidth_), height = float(atlasHeight_);
-  int penX = x, baseline = y + ascender_;
+  // The pen moves in texels; a pixel holds density_ of them.
+  const float scale = 1.0f / float(density_);
+  int penX = 0, baseline = ascender_;
   for (const char32_t character : Characters(text)) {
     if (character == U'\n') {
-      penX = x;
+      penX = 0;
       baseline += lineHeight_;
       continue;
     }
@@ -144,8 +146,10 @@ void GlFont::Draw(GlSpriteRenderer& sprites, std::string_view text, int x, int y
     if (found == glyphs_.end()) continue;
     const Glyph& glyph = found->second;
     if (glyph.width > 0 && glyph.height > 0) {
-      const float left = float(penX + glyph.left), top = float(baseline - glyph.top);
-      const float right = left + float(glyph.width), bottom = top + float(glyph.height);
+      const float left = float(x) + float(penX + glyph.left) * scale;
+      const float top = float(y) + float(baseline - glyph.top) * scale;
+      const float right = left + float(glyph.width) * scale;
+      const float bottom = top + float(glyph.height) * scale;
       quads.push_back({{Vector2{left, top}, Vector2{right, top}, Vector2{right, bottom},
                         Vector2{left, bottom}},
                        {float(glyph.atlasX) / width, float(glyph.atlasY) / height},

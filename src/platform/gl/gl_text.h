@@ -12,10 +12,11 @@ namespace quillmoor {
 
 // A font from the system's match for the face, its glyphs (Latin, Cyrillic
 // and a few marks) rendered once into a texture. Sizes are in points at 96
-// dots an inch, as the character height of a classic screen font.
+// dots an inch, as the character height of a classic screen font. Glyphs are
+// rendered at `density` texels per pixel, for a sharp high-density screen.
 class GlFont {
  public:
-  GlFont(std::string_view face, int points, bool bold);
+  GlFont(std::string_view face, int points, bool bold, int density = 1);
   ~GlFont();
   GlFont(const GlFont&) = delete;
   GlFont& operator=(const GlFont&) = delete;
@@ -30,13 +31,14 @@ class GlFont {
     int atlasX = 0, atlasY = 0, width = 0, height = 0;
     int left = 0, top = 0;  // from the pen to the bitmap's top left, y up
     int advance = 0;
-  };
+  };  // in texels
 
  private:
   std::unordered_map<char32_t, Glyph> glyphs_;
   GLuint atlas_ = 0;
   int atlasWidth_ = 0, atlasHeight_ = 0;
-  int ascender_ = 0, lineHeight_ = 0;
+  int ascender_ = 0, lineHeight_ = 0;  // in texels
+  int density_ = 1;
 };
 
 }  // namespace quillmoor
