@@ -11,6 +11,7 @@
 #include "shell/game.h"
 #include "simulation/game_tick.h"
 #include "simulation/race_control.h"
+#include "sound/sound_setup.h"
 
 namespace quillmoor {
 
@@ -73,8 +74,13 @@ void Form_Load(Game& game) {
   if (!InitVB(game)) {
     throw FatalError("Невозможно инициализировать буфер вершин.", MessageIcon::None);
   }
+  // 14. Sound.
+  if (!InitSound(game)) throw FatalError("Невозможно инициализировать звук.", MessageIcon::None);
+  LoadSounds(game);
   // 15. Show the window.
   game.platform.window.Show();
+  // 16. The listener, at the camera.
+  PlaceListener(game);
   // 17. View size.
   GraphicsState& g = game.graphics;
   if (game.shell.DisplayMode == display_mode::Window) {

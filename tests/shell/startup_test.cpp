@@ -45,7 +45,8 @@ class Startup : public ::testing::Test {
 TEST_F(Startup, InAWindowStepByStep) {
   ASSERT_EQ(Load(), "");
   // Device and lights, then models and images (their own tests look at
-  // them), the vertex buffer, the window, one menu tick and the matrices.
+  // them), the vertex buffer, the sounds, the window, the listener, one
+  // menu tick and the matrices.
   std::vector<std::string> calls = services_.log.calls;
   const auto buffer = std::find(calls.begin(), calls.end(), "CreateVertexBuffer 14");
   ASSERT_NE(buffer, calls.end());
@@ -57,7 +58,14 @@ TEST_F(Startup, InAWindowStepByStep) {
                                  "SetLight 0", "LightEnable 0 1", "SetRenderState 137 1",
                                  "SetRenderState 139 0x00FFFFFF",  //
                                  "CreateFont Arial 11 bold", "CreateFont Arial 10 bold",
-                                 "CreateVertexBuffer 14", "Window.Show",
+                                 "CreateVertexBuffer 14",  //
+                                 "Sound.Open", "Sound.Load s-ac.res volume",
+                                 "Sound.Load s-zel.res frequency", "Sound.Load s-krasn.res frequency",
+                                 "Sound.Load s-s1.res frequency", "Sound.Load s-zap1.res frequency",
+                                 "Sound.Load s-01.res frequency", "Sound.Load s-dm1.res frequency",
+                                 "Sound.Load s-razg.res positional", "Sound.Load s-myz.res volume",
+                                 "Sound.Load s-br01.res volume",  //
+                                 "Window.Show", "Sound.Listener 0 -2 0 front 0 -2 1 top 0 1 0",
                                  StartsWith("SetTransform 2 "), StartsWith("SetTransform 3 "),
                                  StartsWith("SetTransform 2 "), StartsWith("SetTransform 3 ")));
   EXPECT_EQ(game_.graphics.ViewWidth, 1024);
@@ -120,6 +128,14 @@ TEST_F(Startup, NoDeviceIsAPlainMessage) {
   EXPECT_EQ(icon_, MessageIcon::None);
   EXPECT_THAT(services_.log.Starting("Window.Show"), IsEmpty());
   EXPECT_FALSE(game_.shell.Timer1Enabled);
+}
+
+TEST_F(Startup, NoSoundOutputIsAPlainMessageBeforeTheWindow) {
+  services_.sound.hasOutput = false;
+  EXPECT_EQ(Load(), "Невозможно инициализировать звук.");
+  EXPECT_EQ(icon_, MessageIcon::None);
+  EXPECT_THAT(services_.log.Starting("Window.Show"), IsEmpty());
+  EXPECT_THAT(services_.log.Starting("Sound.Load"), IsEmpty());
 }
 
 TEST_F(Startup, OneFrameIsOneClearOneSceneOnePresent) {
