@@ -8,7 +8,7 @@ const char* const kUsage =
     "Usage: quillmoor [options]\n"
     "\n"
     "  --data DIR             the Data folder (default: Data beside the program)\n"
-    "  --headless             no window, no sound, a virtual clock\n"
+    "  --headless             no window, a virtual clock; sound is mixed, not played\n"
     "  --ticks N              run N game ticks, then end\n"
     "  --frame-every K        headless: draw a frame after every K-th tick (default 1)\n"
     "  --screenshot TICK:FILE save the frame drawn after that tick as PNG (repeatable)\n"
@@ -19,6 +19,8 @@ const char* const kUsage =
     "                         TICK type TEXT, TICK quit\n"
     "  --record FILE          write the session's events to FILE as such a script\n"
     "  --trace FILE           write the game's state after every tick as CSV\n"
+    "  --audio-out FILE       headless: write the sound of the run as a WAV file\n"
+    "                         (16-bit stereo, 44100 Hz, 20 ms a tick)\n"
     "  --version              print the version and end\n"
     "  --help                 print this text and end\n";
 
@@ -57,7 +59,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
     const bool takesValue = option == "--data" || option == "--ticks" ||
                             option == "--frame-every" || option == "--screenshot" ||
                             option == "--clock" || option == "--script" ||
-                            option == "--record" || option == "--trace";
+                            option == "--record" || option == "--trace" ||
+                            option == "--audio-out";
     if (!takesValue && inlineValue) return bad("takes no value");
 
     if (option == "--headless") {
@@ -102,6 +105,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
       line.record = std::filesystem::path(std::string(*text));
     } else if (option == "--trace") {
       line.trace = std::filesystem::path(std::string(*text));
+    } else if (option == "--audio-out") {
+      line.audioOut = std::filesystem::path(std::string(*text));
     }
   }
   if (line.ticks && !line.screenshots.empty() && line.screenshots.rbegin()->first > *line.ticks) {
@@ -109,6 +114,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
            " comes after the last tick, " + std::to_string(*line.ticks);
   }
   if (line.script && !line.headless) return std::string("--script: only with --headless");
+  if (line.audioOut && !line.headless) return std::string("--audio-out: only with --headless");
   return line;
 }
 

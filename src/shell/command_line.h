@@ -20,6 +20,7 @@ struct CommandLine {
   std::optional<double> clock;  // seconds since midnight at tick 0
   std::optional<std::filesystem::path> script;  // headless: the events to play
   std::optional<std::filesystem::path> record;  // the session's events, as a script
+  std::optional<std::filesystem::path> audioOut;  // headless: the sound mix as WAV
   std::optional<std::filesystem::path> trace;   // a CSV row after every game tick
   bool help = false;
   bool version = false;

@@ -12,6 +12,8 @@
 #include "platform/gl/gl_graphics.h"
 #include "platform/headless/console_dialogs.h"
 #include "platform/held_keys.h"
+#include "platform/openal/loopback_mix.h"
+#include "platform/openal/openal_sound.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_dialogs.h"
@@ -67,7 +69,7 @@ int RunInWindow(const std::filesystem::path& data, const CommandLine& options) {
   SdlClock clock(options.clock);
   SdlDialogs dialogs(window);
   GlGraphicsSystem graphics(window, /*vsync=*/true);
-  SilentSound sound;
+  OpenAlSound sound(OpenAlSound::Output::Device);
   Platform platform{window, keyboard, clock, dialogs, graphics, sound};
   return Run(platform, data, options, [&](Game& game, RunOutputs outputs) {
     return RunWindowed(game, window, keyboard, options, outputs);
@@ -81,10 +83,14 @@ int RunWithoutScreen(const std::filesystem::path& data, const CommandLine& optio
   HeldKeys keyboard;
   ConsoleDialogs dialogs;
   GlGraphicsSystem graphics(window, /*vsync=*/false);
-  SilentSound sound;
+  OpenAlSound sound(OpenAlSound::Output::Loopback);
   Platform platform{window, keyboard, clock, dialogs, graphics, sound};
   return Run(platform, data, options, [&](Game& game, RunOutputs outputs) {
-    return RunHeadless(game, clock, keyboard, script.events, options, outputs);
+    LoopbackMix mix(sound, options.audioOut);
+    outputs.afterTick = [&] { mix.Tick(); };
+    const int status = RunHeadless(game, clock, keyboard, script.events, options, outputs);
+    mix.Close();
+    return status;
   });
 }
 

@@ -53,6 +53,7 @@ class Session {
     ++tick_;
     GameTick(game_);
     if (outputs_.trace) outputs_.trace->Row(tick_, game_);
+    if (outputs_.afterTick) outputs_.afterTick();
   }
 
   bool TimerRunning() const { return game_.shell.Timer2Enabled; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/held_keys.h"
@@ -18,6 +19,7 @@ class VirtualClock;
 struct RunOutputs {
   TraceWriter* trace = nullptr;        // a row after every game tick
   SessionRecorder* session = nullptr;  // every event handled, as a script
+  std::function<void()> afterTick;     // sound that follows a virtual clock
 };
 
 // The window's loop: events between ticks, game ticks every 20 ms on the

@@ -1,18 +1,13 @@
 #include "shell/trace.h"
 
-#include <cerrno>
 #include <charconv>
 #include <concepts>
-#include <cstring>
 
-#include "platform/fatal_error.h"
 #include "shell/game.h"
 
 namespace quillmoor {
 
 namespace {
-
-constexpr std::size_t kBufferSize = 1 << 16;
 
 constexpr std::string_view kHeader =
     "tick,GameState,CameraMode,Speed,Distance,RaceTime,CraftAngle,CraftAngleSigned,ThrottleState,"
@@ -49,15 +44,9 @@ void Put(std::string& row, T value) {
 
 }  // namespace
 
-TraceWriter::TraceWriter(const std::filesystem::path& path)
-    : path_(path), buffer_(std::make_unique<char[]>(kBufferSize)) {
-  file_.reset(std::fopen(path.c_str(), "wb"));
-  if (!file_) Fail(errno);
-  std::setvbuf(file_.get(), buffer_.get(), _IOFBF, kBufferSize);
-  Write(kHeader);
+TraceWriter::TraceWriter(const std::filesystem::path& path) : file_(path) {
+  file_.Write(kHeader);
 }
-
-TraceWriter::~TraceWriter() = default;
 
 void TraceWriter::Row(std::int64_t tick, const Game& game) {
   const SimulationState& sim = game.sim;
@@ -109,27 +98,7 @@ void TraceWriter::Row(std::int64_t tick, const Game& game) {
   Put(row_, sim.FlyerPos.X);
   Put(row_, sim.FlyerPos.Z);
   row_.back() = '\n';
-  Write(row_);
-}
-
-void TraceWriter::Close() {
-  std::FILE* file = file_.release();
-  if (!file) return;
-  errno = 0;
-  int error = 0;
-  if (std::fflush(file) != 0 || std::ferror(file)) error = errno ? errno : EIO;
-  if (std::fclose(file) != 0 && error == 0) error = errno ? errno : EIO;
-  if (error != 0) Fail(error);
-}
-
-void TraceWriter::Write(std::string_view text) {
-  if (!file_) return;
-  if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size()) Fail(errno);
-}
-
-void TraceWriter::Fail(int error) const {
-  throw FatalError("Не удаётся записать файл " + path_.string() + ": " + std::strerror(error) +
-                   '.');
+  file_.Write(row_);
 }
 
 }  // namespace quillmoor

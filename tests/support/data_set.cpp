@@ -6,10 +6,10 @@ namespace quillmoor::test {
 
 namespace {
 
-// Models and images, the generated ones, linked rather than copied.
-bool IsModelOrImage(const std::filesystem::path& file) {
+// Models, images and sounds, the generated ones, linked rather than copied.
+bool IsModelImageOrSound(const std::filesystem::path& file) {
   const std::string name = file.filename().string();
-  return name.starts_with("t-") || name.starts_with("i-") ||
+  return name.starts_with("t-") || name.starts_with("i-") || name.starts_with("s-") ||
          file.extension() == ".x" || file.extension() == ".X";
 }
 
@@ -22,7 +22,7 @@ void WriteDataSet(const TempDir& dir, std::string_view map, const NameRows& name
   const std::filesystem::path data = dir.path() / "Data";
   std::filesystem::create_directories(data);
   for (const auto& entry : std::filesystem::directory_iterator(GeneratedData())) {
-    if (!IsModelOrImage(entry.path())) continue;
+    if (!IsModelImageOrSound(entry.path())) continue;
     std::error_code exists;
     std::filesystem::remove(data / entry.path().filename(), exists);
     std::filesystem::create_symlink(entry.path(), data / entry.path().filename());
