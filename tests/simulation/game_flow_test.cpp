@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "shell/game.h"
 #include "simulation/game_tick.h"
 #include "simulation/race_control.h"
@@ -191,6 +193,39 @@ TEST_F(GameFlowTest, WithoutMusicTheMusicIsNeverTouched) {
     EXPECT_THAT(call, Not(HasSubstr("s-myz.res")));
     EXPECT_THAT(call, Not(HasSubstr("s-br01.res")));
   }
+}
+
+TEST_F(GameFlowTest, AWholeRaceAsksForItsSoundsInOrder) {
+  Ticks(299);  // the intro
+  BeginNewRace(g_.game);
+  g_.services.keyboard.Press(vk::W);
+  Ticks(137);
+  // Full throttle to the line, then the craft brakes to a stop by itself.
+  for (int tick = 0; tick < 20000 && sim().GameState == game_state::Race; ++tick) Ticks(1);
+  g_.services.keyboard.Release(vk::W);
+  Ticks(50);
+
+  // Each run of engine pitches as one line.
+  std::vector<std::string> sounds;
+  std::vector<int> pitches;
+  for (std::string call : Sounds()) {
+    if (call.starts_with("Sound.Frequency s-s1.res ")) {
+      pitches.push_back(std::stoi(call.substr(25)));
+      call = "Sound.Frequency s-s1.res";
+    }
+    if (sounds.empty() || sounds.back() != call) sounds.push_back(call);
+  }
+  EXPECT_THAT(sounds,
+              ElementsAre("Sound.Play s-myz.res looping",  // the intro ends
+                          "Sound.Stop s-myz.res", "Sound.Play s-br01.res looping",
+                          "Sound.Play s-01.res once", "Sound.Volume s-br01.res -400",
+                          "Sound.Play s-ac.res once", "Sound.Volume s-ac.res -400",
+                          "Sound.Play s-s1.res looping", "Sound.Frequency s-s1.res",
+                          "Sound.Stop s-s1.res", "Sound.Stop s-br01.res",
+                          "Sound.Play s-myz.res looping", "Sound.Frequency s-s1.res"));
+  ASSERT_FALSE(pitches.empty());
+  EXPECT_EQ(pitches.back(), 5000);  // stopped past the line
+  EXPECT_GT(*std::max_element(pitches.begin(), pitches.end()), 32000);
 }
 
 TEST_F(GameFlowTest, TheEnginePitchFollowsSpeedAndLift) {
