@@ -17,7 +17,7 @@ class LoopbackMix {
  public:
   static constexpr int kFramesPerTick = OpenAlSound::kLoopbackRate / 50;
 
-  LoopbackMix(OpenAlSound& sound, const std::optional<std::filesystem::path>& file);
+  LoopbackMix(OpenAlSound& sound, const std::optional<std::filesystem::path>& file = {});
 
   void Tick();
   // Finishes the wave file, if any.
