@@ -87,11 +87,15 @@ TEST_F(SoundRun, MenuMusicStartsWhenTheIntroEnds) {
 
 TEST_F(SoundRun, WithoutMusicTheMenuHasOnlyItsButtonSounds) {
   Configure(0);
-  const test::ProgramResult run = Run("100 click 400 300\n150 move 100 225\n", 200);
+  const test::ProgramResult run =
+      Run("100 click 400 300\n150 move 100 225\n171 click 100 300\n", 200);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const Mix mix(test::ReadAll(Out()));
   EXPECT_LT(mix.Level(1, 150), kSilence);
   EXPECT_GT(mix.Level(150, 155), 0.01);  // the pointer enters Новая Игра
+  EXPECT_LT(mix.Level(160, 171), kSilence);
+  EXPECT_GT(mix.Level(171, 175), 0.01);  // Авторы chosen
+  EXPECT_LT(mix.Level(185, 200), kSilence);
 }
 
 TEST_F(SoundRun, TheEnginePitchClimbsWithTheSpeed) {

@@ -7,11 +7,15 @@
 
 namespace quillmoor {
 
-WaveResult DecodeWave(const std::filesystem::path& file) {
+namespace {
+
+// Reads and closes the stream.
+WaveResult Decode(SDL_RWops* stream) {
+  if (!stream) return {std::nullopt, SDL_GetError()};
   SDL_AudioSpec spec;
   Uint8* data = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(file.c_str(), &spec, &data, &length)) return {std::nullopt, SDL_GetError()};
+  if (!SDL_LoadWAV_RW(stream, 1, &spec, &data, &length)) return {std::nullopt, SDL_GetError()};
   const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(data, &SDL_FreeWAV);
   if (spec.channels < 1 || spec.channels > 2 || spec.freq <= 0) {
     return {std::nullopt, "only mono and stereo sounds are supported"};
@@ -38,6 +42,16 @@ WaveResult DecodeWave(const std::filesystem::path& file) {
   sound.samples.resize(bytes / frameBytes * spec.channels);
   std::memcpy(sound.samples.data(), buffer.data(), sound.samples.size() * 2);
   return {std::move(sound), ""};
+}
+
+}  // namespace
+
+WaveResult DecodeWave(const std::filesystem::path& file) {
+  return Decode(SDL_RWFromFile(file.c_str(), "rb"));
+}
+
+WaveResult DecodeWaveBytes(std::string_view bytes) {
+  return Decode(SDL_RWFromConstMem(bytes.data(), int(bytes.size())));
 }
 
 }  // namespace quillmoor

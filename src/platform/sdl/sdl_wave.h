@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillmoor {
@@ -22,5 +23,7 @@ struct WaveResult {
   std::string error;
 };
 WaveResult DecodeWave(const std::filesystem::path& file);
+// The same from the file's bytes.
+WaveResult DecodeWaveBytes(std::string_view bytes);
 
 }  // namespace quillmoor
