@@ -17,7 +17,8 @@ struct HeadlessPlatform {
   ConsoleDialogs dialogs;
   GlGraphicsSystem graphics{window, /*vsync=*/false};
   SilentSound sound;
-  Platform platform{window, keys, clock, dialogs, graphics, sound};
+  ClosedSocket socket;
+  Platform platform{window, keys, clock, dialogs, graphics, sound, socket};
 };
 
 }  // namespace quillmoor::bench

@@ -170,6 +170,12 @@ class GraphicsDevice {
   // A font of the face at the size in points (at 96 dots an inch).
   virtual FontId CreateFont(std::string_view face, int points, bool bold) = 0;
 
+  // Gives up one hold on a resource: it goes when nothing holds it any more.
+  // Every CreateTextureFromFile is a hold, of a file already loaded too.
+  virtual void ReleaseTexture(TextureId texture) = 0;
+  virtual void ReleaseMesh(MeshId mesh) = 0;
+  virtual void ReleaseVertexBuffer(VertexBufferId buffer) = 0;
+
   // Subset j of a mesh, with the transforms, material, texture and states
   // in force.
   virtual void DrawSubset(MeshId mesh, std::uint32_t subset) = 0;

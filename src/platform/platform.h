@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/socket.h"
 #include "platform/sound.h"
 #include "platform/window.h"
 
@@ -17,6 +18,7 @@ struct Platform {
   Dialogs& dialogs;
   GraphicsSystem& graphics;
   Sound& sound;
+  Socket& socket;
 };
 
 }  // namespace quillmoor

@@ -32,6 +32,11 @@ class Sound {
   // Hundredths of a decibel: 0 is full, negative is quieter.
   virtual void SetVolume(std::string_view file, std::int32_t volume) = 0;
   virtual void SetFrequency(std::string_view file, std::int32_t hertz) = 0;
+
+  // Lets a sound go, silencing it if it plays.
+  virtual void Release(std::string_view file) = 0;
+  // Lets the listener and the output go; every sound must be released first.
+  virtual void Close() = 0;
 };
 
 // No sound at all.
@@ -45,6 +50,8 @@ class SilentSound final : public Sound {
   void Rewind(std::string_view) override {}
   void SetVolume(std::string_view, std::int32_t) override {}
   void SetFrequency(std::string_view, std::int32_t) override {}
+  void Release(std::string_view) override {}
+  void Close() override {}
 };
 
 }  // namespace quillmoor

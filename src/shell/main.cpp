@@ -14,6 +14,7 @@
 #include "platform/held_keys.h"
 #include "platform/openal/loopback_mix.h"
 #include "platform/openal/openal_sound.h"
+#include "platform/posix/tcp_socket.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_dialogs.h"
@@ -23,6 +24,7 @@
 #include "shell/main_loop.h"
 #include "shell/script.h"
 #include "shell/session_recorder.h"
+#include "shell/shutdown.h"
 #include "shell/startup.h"
 #include "shell/trace.h"
 
@@ -50,7 +52,11 @@ int Run(Platform& platform, const std::filesystem::path& data, const CommandLine
     Game game(platform, data);
     Form_Load(game);
     if (options.record) session.emplace(*options.record, game.shell.StartTimeOfDay);
-    const int status = loop(game, {trace ? &*trace : nullptr, session ? &*session : nullptr});
+    RunOutputs outputs;
+    outputs.trace = trace ? &*trace : nullptr;
+    outputs.session = session ? &*session : nullptr;
+    const int status = loop(game, outputs);
+    Form_Unload(game);
     if (trace) trace->Close();
     if (session) session->Close();
     return status;
@@ -70,7 +76,8 @@ int RunInWindow(const std::filesystem::path& data, const CommandLine& options) {
   SdlDialogs dialogs(window);
   GlGraphicsSystem graphics(window, /*vsync=*/true);
   OpenAlSound sound(OpenAlSound::Output::Device);
-  Platform platform{window, keyboard, clock, dialogs, graphics, sound};
+  TcpSocket socket;
+  Platform platform{window, keyboard, clock, dialogs, graphics, sound, socket};
   return Run(platform, data, options, [&](Game& game, RunOutputs outputs) {
     return RunWindowed(game, window, keyboard, options, outputs);
   });
@@ -84,7 +91,8 @@ int RunWithoutScreen(const std::filesystem::path& data, const CommandLine& optio
   ConsoleDialogs dialogs;
   GlGraphicsSystem graphics(window, /*vsync=*/false);
   OpenAlSound sound(OpenAlSound::Output::Loopback);
-  Platform platform{window, keyboard, clock, dialogs, graphics, sound};
+  TcpSocket socket;
+  Platform platform{window, keyboard, clock, dialogs, graphics, sound, socket};
   return Run(platform, data, options, [&](Game& game, RunOutputs outputs) {
     // The mix is rendered only for someone to hear; the game never asks
     // what its sounds are doing.

@@ -3,6 +3,7 @@
 #include "platform/headless/virtual_clock.h"
 #include "platform/image.h"
 #include "platform/input.h"
+#include "net/net_link.h"
 #include "shell/event_dispatch.h"
 #include "shell/frame_tick.h"
 #include "shell/game.h"
@@ -50,6 +51,7 @@ class Session {
   }
 
   void Tick() {
+    PollNetwork(game_);  // the socket's events come between ticks
     ++tick_;
     GameTick(game_);
     if (outputs_.trace) outputs_.trace->Row(tick_, game_);

@@ -29,6 +29,7 @@ struct ShellState {
 
   // The window has closed: the run ends.
   bool Unloaded = false;
+  bool CleanedUp = false;  // shut-down has run
 };
 
 }  // namespace quillmoor

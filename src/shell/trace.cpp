@@ -15,7 +15,7 @@ constexpr std::string_view kHeader =
     "PickupActive,PickupZ,PickupAngle,TintActive,TintTicks,AsteroidActive,AsteroidX,AsteroidZ,"
     "BlinkOn,Flicker,EyeX,EyeY,EyeZ,AtX,AtY,AtZ,MenuItemState,MenuVisible,IntroActive,"
     "CanContinue,Exiting,ShowRaceResult,NewRecordRank,MenuPulse,TintPhase,CycleRed,CycleGreen,"
-    "CycleBlue,FlyerX,FlyerZ\n";
+    "CycleBlue,FlyerX,FlyerZ,Label4\n";
 
 // Each value is followed by a comma; the row's last one becomes the line end.
 void Put(std::string& row, float value) {
@@ -97,7 +97,8 @@ void TraceWriter::Row(std::int64_t tick, const Game& game) {
   Put(row_, sim.CycleBlue);
   Put(row_, sim.FlyerPos.X);
   Put(row_, sim.FlyerPos.Z);
-  row_.back() = '\n';
+  row_ += game.net.Label4;  // the link's status text, never holding a comma
+  row_ += '\n';
   file_.Write(row_);
 }
 

@@ -4,6 +4,7 @@
 
 #include "besttimes/best_times.h"
 #include "graphics/device_setup.h"
+#include "net/net_link.h"
 #include "shell/game.h"
 #include "simulation/camera_motion.h"
 #include "simulation/race_control.h"
@@ -53,7 +54,8 @@ void GameTick(Game& game) {
   if (ReadKeyPress(game, vk::Return) && s.GameState == game_state::Race) {
     s.CameraMode = s.CameraMode == 2 ? 3 : 2;
   }
-  // 3. The network link: the game never opens it.
+  // 3. The network link's status (the game never opens it).
+  NetTick(game);
   // 4. The state's own tick; a state changed above runs at once.
   if (s.GameState == game_state::Race) RaceTick(game);
   if (s.GameState == game_state::Menu) MenuTick(game);

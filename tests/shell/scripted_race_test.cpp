@@ -52,6 +52,13 @@ TEST_F(ScriptedRace, ARecordRaceTakesANameAndSavesTheTable) {
   // Exit closes the game 20 menu ticks after the click, on tick 7140.
   EXPECT_THAT(trace, HasSubstr("\n7140,4,"));
   EXPECT_THAT(trace, Not(HasSubstr("\n7141,")));
+  // The network link stays closed all the way: every row ends with its text.
+  std::size_t rows = 0, closed = 0;
+  for (std::size_t end = trace.find('\n'); end != std::string::npos;
+       end = trace.find('\n', end + 1), ++rows) {
+    closed += std::string_view(trace).substr(0, end).ends_with(",Порт закрыт");
+  }
+  EXPECT_EQ(closed, rows - 1);  // all but the header
 
   const NameRows names = DecodeNames(File("Data/Ch1.res"), "Ch1.res").value();
   const TimeRows times = DecodeTimes(File("Data/Ch2.res"), "Ch2.res").value();

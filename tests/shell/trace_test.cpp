@@ -21,7 +21,7 @@ constexpr char kHeader[] =
     "TurnRate,FieldOfView,LiftOffset,AtTopSpeed,GreenContact,RedContact,VisibleCount,PickupActive,"
     "PickupZ,PickupAngle,TintActive,TintTicks,AsteroidActive,AsteroidX,AsteroidZ,BlinkOn,Flicker,"
     "EyeX,EyeY,EyeZ,AtX,AtY,AtZ,MenuItemState,MenuVisible,IntroActive,CanContinue,Exiting,"
-    "ShowRaceResult,NewRecordRank,MenuPulse,TintPhase,CycleRed,CycleGreen,CycleBlue,FlyerX,FlyerZ";
+    "ShowRaceResult,NewRecordRank,MenuPulse,TintPhase,CycleRed,CycleGreen,CycleBlue,FlyerX,FlyerZ,Label4";
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -69,6 +69,7 @@ TEST_F(TraceTest, EachColumnShowsItsOwnField) {
   sim.CycleBlue = 0.125f;
   game.graphics.Camera = {1, 2, 3, 4, 5, 6};
   game.best.NewRecordRank = 5;
+  game.net.Label4 = "Порт закрыт";
   TraceWriter writer(file);
   writer.Row(2000, game);
   writer.Close();
@@ -82,6 +83,7 @@ TEST_F(TraceTest, EachColumnShowsItsOwnField) {
       {"EyeX", "1"}, {"EyeY", "2"}, {"EyeZ", "3"}, {"AtX", "4"}, {"AtY", "5"}, {"AtZ", "6"},
       {"MenuItemState", "01201"}, {"NewRecordRank", "5"},
       {"CycleRed", "0.5"}, {"CycleGreen", "0.75"}, {"CycleBlue", "0.125"},
+      {"Label4", "Порт закрыт"},
   };
   // clang-format on
   for (const auto& [column, value] : expected) EXPECT_EQ(rows[0].at(column), value) << column;

@@ -228,6 +228,14 @@ FontId GlDevice::CreateFont(std::string_view face, int points, bool bold) {
   return FontId{std::uint32_t(fonts_.size())};
 }
 
+void GlDevice::ReleaseTexture(TextureId texture) { resources_->ReleaseTexture(texture); }
+
+void GlDevice::ReleaseMesh(MeshId mesh) { resources_->ReleaseMesh(mesh); }
+
+void GlDevice::ReleaseVertexBuffer(VertexBufferId buffer) {
+  resources_->ReleaseVertexBuffer(buffer);
+}
+
 void GlDevice::DrawSubset(MeshId mesh, std::uint32_t subset) {
   const GlMesh* model = resources_->Mesh(mesh);
   if (!model || subset >= model->subsets.size()) return;

@@ -49,6 +49,9 @@ class GlDevice final : public GraphicsDevice {
   RenderTarget CreateRenderTarget(int width, int height) override;
   VertexBufferId CreateVertexBuffer(std::span<const WorldVertex> vertices) override;
   FontId CreateFont(std::string_view face, int points, bool bold) override;
+  void ReleaseTexture(TextureId texture) override;
+  void ReleaseMesh(MeshId mesh) override;
+  void ReleaseVertexBuffer(VertexBufferId buffer) override;
 
   void DrawSubset(MeshId mesh, std::uint32_t subset) override;
   void DrawTriangleStrip(VertexBufferId buffer, std::uint32_t startVertex,

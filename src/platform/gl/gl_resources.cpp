@@ -101,6 +101,7 @@ TextureId GlResources::TextureFromFile(const std::filesystem::path& file) {
   std::error_code error;
   const std::string key = std::filesystem::weakly_canonical(file, error).string();
   if (const auto known = texturesByFile_.find(key); known != texturesByFile_.end()) {
+    ++textures_[known->second.value - 1].holds;
     return known->second;
   }
   const std::optional<Image> image = ReadImageFile(file);
@@ -167,6 +168,30 @@ const GlMesh* GlResources::Mesh(MeshId id) const {
 
 GLuint GlResources::VertexBuffer(VertexBufferId id) const {
   return id && id.value <= vertexBuffers_.size() ? vertexBuffers_[id.value - 1] : 0;
+}
+
+void GlResources::ReleaseTexture(TextureId id) {
+  if (!id || id.value > textures_.size()) return;
+  GlTexture& texture = textures_[id.value - 1];
+  if (texture.name == 0 || --texture.holds > 0) return;
+  glDeleteTextures(1, &texture.name);
+  texture.name = 0;
+  std::erase_if(texturesByFile_, [&](const auto& entry) { return entry.second == id; });
+}
+
+void GlResources::ReleaseMesh(MeshId id) {
+  if (!id || id.value > meshes_.size()) return;
+  GlMesh& mesh = meshes_[id.value - 1];
+  glDeleteVertexArrays(1, &mesh.vertexArray);
+  glDeleteBuffers(1, &mesh.vertices);
+  glDeleteBuffers(1, &mesh.indices);
+  mesh = GlMesh{};
+}
+
+void GlResources::ReleaseVertexBuffer(VertexBufferId id) {
+  if (!id || id.value > vertexBuffers_.size()) return;
+  glDeleteBuffers(1, &vertexBuffers_[id.value - 1]);
+  vertexBuffers_[id.value - 1] = 0;
 }
 
 const GlRenderTarget* GlResources::Target(RenderTargetId id) const {

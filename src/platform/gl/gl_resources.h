@@ -30,6 +30,7 @@ struct GlTexture {
   GLuint name = 0;
   int width = 0, height = 0;
   bool bottomUp = false;  // drawn into by a render target: its first row is the bottom
+  int holds = 1;          // creations not yet released
 };
 
 struct GlRenderTarget {
@@ -52,6 +53,10 @@ class GlResources {
   TextureId AddTexture(const Image& image);
   RenderTarget AddRenderTarget(int width, int height);
   VertexBufferId AddVertexBuffer(std::span<const WorldVertex> vertices);
+
+  void ReleaseTexture(TextureId id);
+  void ReleaseMesh(MeshId id);
+  void ReleaseVertexBuffer(VertexBufferId id);
 
   GLuint Texture(TextureId id) const;
   GlTexture TextureInfo(TextureId id) const;

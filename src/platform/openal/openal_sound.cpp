@@ -56,12 +56,21 @@ bool OpenAlSound::Open() {
   return true;
 }
 
+void OpenAlSound::Free(const Voice& voice) {
+  alSourceStop(voice.source);
+  alDeleteSources(1, &voice.source);
+  alDeleteBuffers(1, &voice.buffer);
+}
+
+void OpenAlSound::Release(std::string_view file) {
+  const auto found = voices_.find(file);
+  if (found == voices_.end()) return;
+  Free(found->second);
+  voices_.erase(found);
+}
+
 void OpenAlSound::Close() {
-  for (auto& [name, voice] : voices_) {
-    alSourceStop(voice.source);
-    alDeleteSources(1, &voice.source);
-    alDeleteBuffers(1, &voice.buffer);
-  }
+  for (const auto& [name, voice] : voices_) Free(voice);
   voices_.clear();
   if (context_) {
     alcMakeContextCurrent(nullptr);
@@ -105,10 +114,7 @@ void OpenAlSound::Load(std::string_view name, const std::filesystem::path& file,
     alDeleteBuffers(1, &voice.buffer);
     throw FatalError("Невозможно загрузить звук " + file.string() + '.', MessageIcon::Critical);
   }
-  if (Voice* old = Find(name)) {
-    alDeleteSources(1, &old->source);
-    alDeleteBuffers(1, &old->buffer);
-  }
+  Release(name);
   voices_[std::string(name)] = voice;
 }
 

@@ -41,6 +41,8 @@ class OpenAlSound final : public Sound {
   void Rewind(std::string_view file) override;
   void SetVolume(std::string_view file, std::int32_t volume) override;
   void SetFrequency(std::string_view file, std::int32_t hertz) override;
+  void Release(std::string_view file) override;
+  void Close() override;
 
   // Loopback only: the next frames of the mix, left and right interleaved.
   void Render(std::span<std::int16_t> stereo);
@@ -51,7 +53,7 @@ class OpenAlSound final : public Sound {
     int rate = 0;  // the file's own frames a second
   };
   Voice* Find(std::string_view name);
-  void Close();
+  static void Free(const Voice& voice);
 
   Output output_;
   std::optional<std::string> deviceName_;

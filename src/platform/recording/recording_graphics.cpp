@@ -112,6 +112,20 @@ VertexBufferId RecordingDevice::CreateVertexBuffer(std::span<const WorldVertex> 
   return VertexBufferId{std::uint32_t(vertexBuffers.size())};
 }
 
+RecordingDevice::~RecordingDevice() { log_.Add("Device.Release"); }
+
+void RecordingDevice::ReleaseTexture(TextureId texture) {
+  log_.Add("ReleaseTexture " + std::to_string(texture.value));
+}
+
+void RecordingDevice::ReleaseMesh(MeshId mesh) {
+  log_.Add("ReleaseMesh " + std::to_string(mesh.value));
+}
+
+void RecordingDevice::ReleaseVertexBuffer(VertexBufferId buffer) {
+  log_.Add("ReleaseVertexBuffer " + std::to_string(buffer.value));
+}
+
 FontId RecordingDevice::CreateFont(std::string_view face, int points, bool bold) {
   log_.Add("CreateFont " + std::string(face) + ' ' + std::to_string(points) +
            (bold ? " bold" : ""));

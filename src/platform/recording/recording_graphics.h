@@ -13,6 +13,8 @@ namespace quillmoor {
 class RecordingDevice final : public GraphicsDevice {
  public:
   RecordingDevice(CallLog& log, int width, int height) : log_(log), width_(width), height_(height) {}
+  // Logs "Device.Release": the log must outlive the device.
+  ~RecordingDevice() override;
 
   void Clear(std::uint32_t flags, Argb colour, float z, std::uint32_t stencil) override;
   void BeginScene() override;
@@ -32,6 +34,9 @@ class RecordingDevice final : public GraphicsDevice {
   RenderTarget CreateRenderTarget(int width, int height) override;
   VertexBufferId CreateVertexBuffer(std::span<const WorldVertex> vertices) override;
   FontId CreateFont(std::string_view face, int points, bool bold) override;
+  void ReleaseTexture(TextureId texture) override;
+  void ReleaseMesh(MeshId mesh) override;
+  void ReleaseVertexBuffer(VertexBufferId buffer) override;
   void DrawSubset(MeshId mesh, std::uint32_t subset) override;
   void DrawTriangleStrip(VertexBufferId buffer, std::uint32_t startVertex,
                          std::uint32_t triangles) override;

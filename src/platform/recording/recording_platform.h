@@ -3,6 +3,7 @@
 #include "platform/held_keys.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/recording/recording_graphics.h"
+#include "platform/recording/recording_socket.h"
 #include "platform/recording/recording_sound.h"
 #include "platform/recording/recording_window.h"
 #include "platform/platform.h"
@@ -18,7 +19,8 @@ struct RecordingPlatform {
   RecordingDialogs dialogs{log};
   RecordingGraphicsSystem graphics{log};
   RecordingSound sound{log};
-  Platform platform{window, keyboard, clock, dialogs, graphics, sound};
+  RecordingSocket socket{log};
+  Platform platform{window, keyboard, clock, dialogs, graphics, sound, socket};
 };
 
 }  // namespace quillmoor

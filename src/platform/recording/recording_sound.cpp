@@ -47,6 +47,10 @@ void RecordingSound::SetVolume(std::string_view file, std::int32_t volume) {
   log_.Add(Line("Volume", file) + ' ' + std::to_string(volume));
 }
 
+void RecordingSound::Release(std::string_view file) { log_.Add(Line("Release", file)); }
+
+void RecordingSound::Close() { log_.Add("Sound.Close"); }
+
 void RecordingSound::SetFrequency(std::string_view file, std::int32_t hertz) {
   log_.Add(Line("Frequency", file) + ' ' + std::to_string(hertz));
 }

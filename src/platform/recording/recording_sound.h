@@ -18,6 +18,8 @@ class RecordingSound final : public Sound {
   void Rewind(std::string_view file) override;
   void SetVolume(std::string_view file, std::int32_t volume) override;
   void SetFrequency(std::string_view file, std::int32_t hertz) override;
+  void Release(std::string_view file) override;
+  void Close() override;
 
   bool hasOutput = true;  // false: Open fails, as on a machine without sound
 
