@@ -1,5 +1,5 @@
-// The link's status text, the two socket handlers and the craft report, on
-// the recording socket.
+// The link's status text, its socket handlers and the craft report, on the
+// recording socket.
 
 #include "net/net_link.h"
 
@@ -33,224 +33,117 @@ class NetLinkTest : public testing::Test {
   Game game_{services_.platform, dir_.path() / "Data"};
 };
 
-// --- NetTick ---------------------------------------------------------------
-
-using NetTickTest = NetLinkTest;
-
-TEST_F(NetTickTest, ClosedSocketShowsPortClosedInsteadOfDesignText) {
+TEST_F(NetLinkTest, StatusTextFollowsTheSocketState) {
   EXPECT_EQ(net().Label4, "Label1");
-  NetTick(game_);
-  EXPECT_EQ(net().Label4, "Порт закрыт");
-  NetTick(game_);
-  EXPECT_EQ(net().Label4, "Порт закрыт");
-  EXPECT_TRUE(SocketCalls().empty());
-  EXPECT_EQ(socket().stateReads, 16);  // read afresh for each of the eight texts
-}
-
-TEST_F(NetTickTest, EachStateHasItsText) {
+  // nullptr: the text is left as it was.
   const std::pair<int, const char*> table[] = {
-      {0, "Порт закрыт"},         {1, "Порт открыт"},       {2, "Порт прослушивается"},
-      {3, "Ожидание связи"},      {6, "Подключение к хосту"}, {7, "Связь установлена"},
-      {8, "Связь закрывается..."}, {9, "Ошибка"},
+      {0, "Порт закрыт"},       {1, "Порт открыт"},          {2, "Порт прослушивается"},
+      {3, "Ожидание связи"},    {4, nullptr},                {5, nullptr},
+      {6, "Подключение к хосту"}, {7, "Связь установлена"}, {8, "Связь закрывается..."},
+      {9, "Ошибка"},            {10, nullptr},
   };
-  for (const auto& [state, text] : table) {
-    game_.net.Label4 = "Label1";
-    socket().state = state;
-    NetTick(game_);
-    EXPECT_EQ(net().Label4, text) << "state " << state;
-  }
-}
-
-TEST_F(NetTickTest, ResolvingStatesAndUnknownStatesLeaveTheText) {
-  for (const int state : {4, 5, 10, -1}) {
-    game_.net.Label4 = "Связь установлена";
-    socket().state = state;
-    NetTick(game_);
-    EXPECT_EQ(net().Label4, "Связь установлена") << "state " << state;
-  }
-}
-
-TEST_F(NetTickTest, OnlyAConnectedClientSendsItsCraft) {
   game_.sim.ObjectSlots[3].Angle = 37.5f;
-  socket().state = 7;
-  NetTick(game_);  // host
-  EXPECT_TRUE(SocketCalls().empty());
-
-  game_.net.NetRole = 2;
-  socket().state = 6;
-  NetTick(game_);
-  EXPECT_TRUE(SocketCalls().empty());
-
-  socket().state = 7;
-  NetTick(game_);
-  NetTick(game_);
-  EXPECT_EQ(SocketCalls(), (std::vector<std::string>{"Socket.SendData 0|0|37.5|",
-                                                     "Socket.SendData 0|0|37.5|"}));
+  for (const int role : {1, 2}) {
+    game_.net.NetRole = role;
+    for (const auto& [state, text] : table) {
+      game_.net.Label4 = "Label1";
+      socket().state = state;
+      NetTick(game_);
+      EXPECT_EQ(net().Label4, text ? text : "Label1") << "state " << state;
+    }
+    // Only a connected client reports on its own.
+    EXPECT_EQ(SocketCalls(), role == 1 ? std::vector<std::string>{}
+                                       : std::vector<std::string>{"Socket.SendData 0|0|37.5|"});
+  }
 }
 
-// --- Winsock1_ConnectionRequest, PollNetwork, CloseNetwork -----------------
-
-using NetEventsTest = NetLinkTest;
-
-TEST_F(NetEventsTest, RequestWhileListeningClosesThenAccepts) {
-  socket().state = 2;
-  Winsock1_ConnectionRequest(game_, 5);
-  EXPECT_EQ(SocketCalls(), (std::vector<std::string>{"Socket.Close", "Socket.Accept 5"}));
-  EXPECT_EQ(socket().state, 7);
-
-  services_.log.Clear();
-  socket().state = 3;  // not listening: nothing to close
-  Winsock1_ConnectionRequest(game_, 9);
-  EXPECT_EQ(SocketCalls(), std::vector<std::string>{"Socket.Accept 9"});
-}
-
-TEST_F(NetEventsTest, PollDeliversRequestsAndDataToTheHandlers) {
+TEST_F(NetLinkTest, PollAcceptsARequestAndHandsOnData) {
   socket().state = 2;
   socket().requests = {4};
   socket().incoming = "1|2|3|";
   PollNetwork(game_);
   EXPECT_EQ(SocketCalls(), (std::vector<std::string>{"Socket.Close", "Socket.Accept 4",
                                                      "Socket.GetData", "Socket.SendData 0|0|0|"}));
-  EXPECT_EQ(net().PeerX, 1);
-  EXPECT_EQ(net().PeerZ, 2);
   EXPECT_EQ(net().PeerAngle, 3.0f);
 
   services_.log.Clear();
+  socket().state = 3;  // not listening: nothing to close
+  Winsock1_ConnectionRequest(game_, 9);
   CloseNetwork(game_);
-  EXPECT_EQ(SocketCalls(), std::vector<std::string>{"Socket.Close"});
+  EXPECT_EQ(SocketCalls(), (std::vector<std::string>{"Socket.Accept 9", "Socket.Close"}));
 }
 
-// --- Winsock1_DataArrival --------------------------------------------------
-
-using NetDataArrivalTest = NetLinkTest;
-
-TEST_F(NetDataArrivalTest, CommaReportSetsThePeerCraft) {
-  Arrive("0|0|37,5|");
-  EXPECT_EQ(net().NetMessage, "0|0|37,5|");
-  EXPECT_EQ(net().PeerX, 0);
-  EXPECT_EQ(net().PeerZ, 0);
-  EXPECT_EQ(net().PeerAngle, 37.5f);
+TEST_F(NetLinkTest, DataArrivalReadsTheFirstThreeFields) {
+  struct Case {
+    std::string message;
+    double x, z;
+    float angle;
+  };
+  // Each message arrives on a craft at 5, 6, 12.
+  const Case cases[] = {
+      {"0|0|37,5|", 0, 0, 37.5f},
+      {"  -1.5x|+.25|7.9.9|", -1.5, 0.25, 7.9f},
+      {"|- 3|1e5|", 0, 0, 1},  // empty and a lone sign are 0; no exponent
+      {"12345678901234567890|0.000001|123456789|", 12345678901234567890.0, 0.000001, 123456789.0f},
+      {"abc", 0, 6, 12},  // no bars: one field
+      {"7|8", 7, 8, 12},
+      {"", 5, 6, 12},
+      {"1|2|3|4|5|6|", 1, 2, 3},  // two reports: the first counts
+      {std::string(400, '9') + "|1" + std::string(40, '0') + "|" + std::string(40, '9') + "|",
+       5, 1e40, 12},  // too large for the type: kept
+      {"0." + std::string(400, '0') + "1|-0.5|1|", 0, -0.5, 1},  // too small: 0
+  };
+  for (const Case& c : cases) {
+    game_.net.PeerX = 5;
+    game_.net.PeerZ = 6;
+    game_.net.PeerAngle = 12;
+    Arrive(c.message);
+    EXPECT_EQ(net().NetMessage, c.message);
+    EXPECT_EQ(net().PeerX, c.x) << c.message;
+    EXPECT_EQ(net().PeerZ, c.z) << c.message;
+    EXPECT_EQ(net().PeerAngle, c.angle) << c.message;
+  }
 }
 
-TEST_F(NetDataArrivalTest, FieldsFollowTheNumericValueRule) {
-  Arrive("  -1.5x|+.25|7.9.9|");
-  EXPECT_EQ(net().PeerX, -1.5);
-  EXPECT_EQ(net().PeerZ, 0.25);
-  EXPECT_EQ(net().PeerAngle, 7.9f);
-
-  Arrive("|- 3|1e5|");  // empty field and a lone sign are 0; no exponent
-  EXPECT_EQ(net().PeerX, 0);
-  EXPECT_EQ(net().PeerZ, 0);
-  EXPECT_EQ(net().PeerAngle, 1.0f);
-
-  Arrive("12345678901234567890|0.000001|123456789|");
-  EXPECT_EQ(net().PeerX, 12345678901234567890.0);
-  EXPECT_EQ(net().PeerZ, 0.000001);
-  EXPECT_EQ(net().PeerAngle, 123456789.0f);
-}
-
-TEST_F(NetDataArrivalTest, MissingFieldsKeepTheirValues) {
-  game_.net.PeerAngle = 12.0f;
-  Arrive("abc");
-  EXPECT_EQ(net().PeerX, 0);
-  EXPECT_EQ(net().PeerZ, -2);
-  EXPECT_EQ(net().PeerAngle, 12.0f);
-
-  Arrive("5|6");
-  EXPECT_EQ(net().PeerX, 5);
-  EXPECT_EQ(net().PeerZ, 6);
-  EXPECT_EQ(net().PeerAngle, 12.0f);
-
-  Arrive("");
-  EXPECT_EQ(net().NetMessage, "");
-  EXPECT_EQ(net().PeerX, 5);
-}
-
-TEST_F(NetDataArrivalTest, TwoReportsInOneChunkUseTheFirst) {
-  Arrive("1|2|3|4|5|6|");
-  EXPECT_EQ(net().PeerX, 1);
-  EXPECT_EQ(net().PeerZ, 2);
-  EXPECT_EQ(net().PeerAngle, 3.0f);
-}
-
-TEST_F(NetDataArrivalTest, ValuesTooLargeForTheirTypeAreIgnored) {
-  game_.net.PeerAngle = 4.0f;
-  const std::string huge(400, '9');
-  Arrive(huge + "|1" + std::string(40, '0') + "|" + std::string(40, '9') + "|");
-  EXPECT_EQ(net().PeerX, -2);  // beyond a double
-  EXPECT_EQ(net().PeerZ, 1e40);
-  EXPECT_EQ(net().PeerAngle, 4.0f);  // beyond a single
-
-  Arrive("0." + std::string(400, '0') + "1|-0.5|1|");  // below a double: 0
-  EXPECT_EQ(net().PeerX, 0);
-  EXPECT_EQ(net().PeerZ, -0.5);
-}
-
-TEST_F(NetDataArrivalTest, LogHoldsTheLastMessageOnly) {
+TEST_F(NetLinkTest, LogHoldsTheLastMessageInShortTexts) {
   Arrive("0|0|37,5|");
   EXPECT_EQ(Log(), "0|0|37,5|\r\n0037.5\r\n");
-  Arrive("1.25|-3");  // no third field: the angle stays
-  EXPECT_EQ(Log(), "1.25|-3\r\n1.25-337.5\r\n");
-  Arrive("1.25|-3|");  // an empty third field is 0
-  EXPECT_EQ(Log(), "1.25|-3|\r\n1.25-30\r\n");
+  Arrive("0.1|123456789.123456789");
+  EXPECT_EQ(Log(), "0.1|123456789.123456789\r\n0.1123456789.12345737.5\r\n");
 }
 
-TEST_F(NetDataArrivalTest, LogUsesShortNumberTexts) {
-  Arrive("0.1|123456789.123456789|0.1|");
-  EXPECT_EQ(Log(), "0.1|123456789.123456789|0.1|\r\n0.1123456789.1234570.1\r\n");
-}
-
-TEST_F(NetDataArrivalTest, UnwritableLogIsPassedOver) {
+TEST_F(NetLinkTest, OnlyAConnectedHostAnswersEvenWithoutALog) {
   std::filesystem::create_directories(dir_.path() / "log.txt" / "x");  // a folder in the way
-  game_.sim.ObjectSlots[3].Angle = -80;
-  socket().state = 7;
-  Arrive("1|2|3|");
-  EXPECT_EQ(net().PeerAngle, 3.0f);
-  EXPECT_EQ(SocketCalls().back(), "Socket.SendData 0|0|-80|");
-}
-
-TEST_F(NetDataArrivalTest, OnlyAConnectedHostAnswers) {
   game_.sim.ObjectSlots[3].Angle = 12.5f;
   socket().state = 8;
   Arrive("1|1|1|");
-  EXPECT_EQ(SocketCalls(), std::vector<std::string>{"Socket.GetData"});
-
-  socket().state = 7;
   game_.net.NetRole = 2;
+  socket().state = 7;
   Arrive("1|1|1|");
-  EXPECT_EQ(SocketCalls().back(), "Socket.GetData");
-
+  EXPECT_EQ(SocketCalls(), (std::vector<std::string>{"Socket.GetData", "Socket.GetData"}));
   game_.net.NetRole = 1;
-  Arrive("1|1|1|");
+  Arrive("1|1|3|");
+  EXPECT_EQ(net().PeerAngle, 3.0f);
   EXPECT_EQ(SocketCalls().back(), "Socket.SendData 0|0|12.5|");
 }
 
-// --- number texts ----------------------------------------------------------
-
-TEST(NetNumberText, ShortestUsualForm) {
-  EXPECT_EQ(NumberText(37.5f), "37.5");
+TEST(NetNumberText, ShortestUsualFormAndReport) {
   EXPECT_EQ(NumberText(-2.0f), "-2");
-  EXPECT_EQ(NumberText(0.1f), "0.1");
   EXPECT_EQ(NumberText(1.0f / 3), "0.3333333");
   EXPECT_EQ(NumberText(-0.0f), "0");
   EXPECT_EQ(NumberText(1e7f), "1E+07");
   EXPECT_EQ(NumberText(0.00001f), "1E-05");
   EXPECT_EQ(NumberText(1.0 / 3, 15), "0.333333333333333");
-  EXPECT_EQ(NumberText(-2.0, 15), "-2");
-  EXPECT_EQ(NumberText(1e15, 15), "1E+15");
   EXPECT_EQ(NumberText(123456789012345.0, 15), "123456789012345");
-}
-
-TEST(NetNumberText, CraftReportHasThreeBarredValues) {
+  EXPECT_EQ(NumberText(1e15, 15), "1E+15");
   Placement craft;
-  craft.X = 0;
-  craft.Z = 0;
-  craft.Angle = 37.5f;
-  EXPECT_EQ(CraftReport(craft), "0|0|37.5|");
   craft.X = -1.25f;
   craft.Z = 10000;
   craft.Angle = -79.99999f;
   EXPECT_EQ(CraftReport(craft), "-1.25|10000|-79.99999|");
+  EXPECT_EQ(NumericValue(" -0012.50ab"), -12.5);
+  EXPECT_EQ(NumericValue("."), 0.0);
+  EXPECT_EQ(NumericValue(std::string(400, '9')), std::nullopt);
 }
 
 }  // namespace

@@ -153,6 +153,11 @@ TEST_F(OpenAlSoundTest, AFileThatCannotBeReadIsAnErrorNamingIt) {
   }
   dir_.Write("s-s1.res", "RIFF\x10\0\0\0WAVEfmt nonsense");
   EXPECT_THROW(sound_.Load("s-s1.res", file, SoundControl::Frequency), FatalError);
+  // A data chunk claiming 4 GiB in a short file is refused, not allocated.
+  std::string huge = Tone(0.01, [](double t) { return Sine(441, t); });
+  huge.replace(40, 4, "\xF0\xFF\xFF\xFF");
+  dir_.Write("s-s1.res", huge);
+  EXPECT_THROW(sound_.Load("s-s1.res", file, SoundControl::Frequency), FatalError);
   // The sounds loaded before still play.
   sound_.Play("tone", false);
   EXPECT_GT(Level(Hear(0.05)), 0.1);

@@ -2,12 +2,37 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
+
+#include "platform/fatal_error.h"
+#include "platform/files.h"
 
 namespace quillmoor {
 
 namespace {
+
+std::uint32_t Little32(std::string_view bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = value << 8 | std::uint8_t(bytes[at + std::size_t(i)]);
+  return value;
+}
+
+bool IsRiffWave(std::string_view bytes) {
+  return bytes.size() >= 12 && bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "WAVE";
+}
+
+// A chunk that claims more bytes than the file holds would have the reader
+// allocate what the header says, up to 4 GiB: such a file is refused first.
+bool ChunksFitTheFile(std::string_view bytes) {
+  for (std::size_t at = 12; at + 8 <= bytes.size();) {
+    const std::uint64_t length = Little32(bytes, at + 4);
+    if (length > bytes.size() - at - 8) return false;
+    at += 8 + length + (length & 1);
+  }
+  return true;
+}
 
 // Reads and closes the stream.
 WaveResult Decode(SDL_RWops* stream) {
@@ -18,8 +43,9 @@ WaveResult Decode(SDL_RWops* stream) {
   if (!SDL_LoadWAV_RW(stream, 1, &spec, &data, &length)) return {std::nullopt, SDL_GetError()};
   const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(data, &SDL_FreeWAV);
   if (spec.channels < 1 || spec.channels > 2 || spec.freq <= 0) {
-    return {std::nullopt, "only mono and stereo sounds are supported"};
+    return {std::nullopt, "звук должен быть моно или стерео"};
   }
+  if (!data || length == 0) return {std::nullopt, "в файле нет звука"};
 
   // Everything becomes signed 16-bit at the file's own rate.
   SDL_AudioCVT convert;
@@ -40,6 +66,7 @@ WaveResult Decode(SDL_RWops* stream) {
   // Whole frames only.
   const std::size_t frameBytes = 2 * std::size_t(spec.channels);
   sound.samples.resize(bytes / frameBytes * spec.channels);
+  if (sound.samples.empty()) return {std::nullopt, "в файле нет звука"};
   std::memcpy(sound.samples.data(), buffer.data(), sound.samples.size() * 2);
   return {std::move(sound), ""};
 }
@@ -47,10 +74,20 @@ WaveResult Decode(SDL_RWops* stream) {
 }  // namespace
 
 WaveResult DecodeWave(const std::filesystem::path& file) {
-  return Decode(SDL_RWFromFile(file.c_str(), "rb"));
+  std::optional<std::string> bytes;
+  try {
+    bytes = ReadFileBytes(file);
+  } catch (const FatalError& error) {
+    return {std::nullopt, error.what()};
+  }
+  if (!bytes) return {std::nullopt, "файл не найден"};
+  return DecodeWaveBytes(*bytes);
 }
 
 WaveResult DecodeWaveBytes(std::string_view bytes) {
+  if (bytes.size() > std::size_t(INT32_MAX)) return {std::nullopt, "файл слишком велик"};
+  if (!IsRiffWave(bytes)) return {std::nullopt, "это не файл WAV"};
+  if (!ChunksFitTheFile(bytes)) return {std::nullopt, "файл короче, чем сказано в его заголовке"};
   return Decode(SDL_RWFromConstMem(bytes.data(), int(bytes.size())));
 }
 
