@@ -1,6 +1,7 @@
 #include "shell/command_line.h"
 
-#include <charconv>
+#include "shell/exact_number.h"
+
 
 namespace quillmoor {
 
@@ -25,19 +26,6 @@ const char* const kUsage =
     "  --help                 print this text and end\n";
 
 const char* const kVersionText = "Quillmoor 1.01\n";
-
-namespace {
-
-template <typename T>
-std::optional<T> Number(std::string_view text) {
-  T value{};
-  const char* end = text.data() + text.size();
-  const auto [ptr, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
-
-}  // namespace
 
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string_view>& args) {
   CommandLine line;
@@ -77,22 +65,22 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
       if (text->empty()) return bad("needs a folder");
       line.dataDirectory = std::filesystem::path(std::string(*text));
     } else if (option == "--ticks") {
-      const auto n = Number<std::int64_t>(*text);
+      const auto n = ExactNumber<std::int64_t>(*text);
       if (!n || *n < 0) return bad("needs a whole number of ticks, 0 or more");
       line.ticks = *n;
     } else if (option == "--frame-every") {
-      const auto k = Number<std::int64_t>(*text);
+      const auto k = ExactNumber<std::int64_t>(*text);
       if (!k || *k < 1) return bad("needs a whole number, 1 or more");
       line.frameEvery = *k;
     } else if (option == "--screenshot") {
       const std::size_t colon = text->find(':');
-      const auto tick = Number<std::int64_t>(text->substr(0, colon));
+      const auto tick = ExactNumber<std::int64_t>(text->substr(0, colon));
       if (colon == text->npos || !tick || *tick < 1 || colon + 1 == text->size()) {
         return bad("needs TICK:FILE with a tick of 1 or more");
       }
       line.screenshots[*tick].emplace_back(std::string(text->substr(colon + 1)));
     } else if (option == "--clock") {
-      const auto seconds = Number<double>(*text);
+      const auto seconds = ExactNumber<double>(*text);
       if (!seconds || !(*seconds >= 0 && *seconds < 86400)) {
         return bad("needs seconds since midnight, 0 to 86400");
       }

@@ -1,10 +1,10 @@
 #include "shell/script.h"
 
 #include "platform/utf8.h"
+#include "shell/exact_number.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -94,15 +94,6 @@ class Fields {
   std::string_view rest_;
 };
 
-template <typename T>
-std::optional<T> Number(std::string_view text) {
-  T value{};
-  const char* end = text.data() + text.size();
-  const auto [ptr, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
-
 // The arguments of an event after its word; an error message, or nothing.
 std::optional<std::string> ParseArguments(std::string_view word, Fields& fields,
                                           InputEvent& event) {
@@ -121,7 +112,7 @@ std::optional<std::string> ParseArguments(std::string_view word, Fields& fields,
       for (float* coordinate : {&event.x, &event.y}) {
         const std::string_view text = fields.Next();
         if (text.empty()) return std::string(word) + " needs X and Y";
-        const std::optional<float> value = Number<float>(text);
+        const std::optional<float> value = ExactNumber<float>(text);
         if (!value || !std::isfinite(*value)) return Quoted(text) + " is not a coordinate";
         *coordinate = *value;
       }
@@ -155,7 +146,7 @@ std::optional<std::string> ParseArguments(std::string_view word, Fields& fields,
 std::variant<ScriptEvent, std::string> ParseLine(std::string_view line) {
   Fields fields(line);
   const std::string_view tickText = fields.Next();
-  const std::optional<std::int64_t> tick = Number<std::int64_t>(tickText);
+  const std::optional<std::int64_t> tick = ExactNumber<std::int64_t>(tickText);
   if (!tick || *tick < 1) {
     return "the tick must be a whole number, 1 or more, not " + Quoted(tickText);
   }
@@ -186,7 +177,7 @@ std::variant<double, std::string> ParseClock(std::string_view line) {
   Fields fields(line);
   fields.Next();
   const std::string_view text = fields.Next();
-  const std::optional<double> seconds = Number<double>(text);
+  const std::optional<double> seconds = ExactNumber<double>(text);
   if (!seconds || !(*seconds >= 0 && *seconds < 86400)) {
     return "clock needs seconds since midnight, 0 to 86400, not " + Quoted(text);
   }

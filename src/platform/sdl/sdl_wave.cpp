@@ -37,20 +37,20 @@ bool ChunksFitTheFile(std::string_view bytes) {
 // Reads and closes the stream.
 WaveResult Decode(SDL_RWops* stream) {
   if (!stream) return {std::nullopt, SDL_GetError()};
-  SDL_AudioSpec spec;
+  SDL_AudioSpec audio;
   Uint8* data = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV_RW(stream, 1, &spec, &data, &length)) return {std::nullopt, SDL_GetError()};
+  if (!SDL_LoadWAV_RW(stream, 1, &audio, &data, &length)) return {std::nullopt, SDL_GetError()};
   const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(data, &SDL_FreeWAV);
-  if (spec.channels < 1 || spec.channels > 2 || spec.freq <= 0) {
+  if (audio.channels < 1 || audio.channels > 2 || audio.freq <= 0) {
     return {std::nullopt, "звук должен быть моно или стерео"};
   }
   if (!data || length == 0) return {std::nullopt, "в файле нет звука"};
 
   // Everything becomes signed 16-bit at the file's own rate.
   SDL_AudioCVT convert;
-  if (SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
-                        spec.channels, spec.freq) < 0) {
+  if (SDL_BuildAudioCVT(&convert, audio.format, audio.channels, audio.freq, AUDIO_S16SYS,
+                        audio.channels, audio.freq) < 0) {
     return {std::nullopt, SDL_GetError()};
   }
   std::vector<Uint8> buffer(std::size_t(length) * std::size_t(std::max(convert.len_mult, 1)));
@@ -61,11 +61,11 @@ WaveResult Decode(SDL_RWops* stream) {
   const std::size_t bytes = convert.needed ? std::size_t(convert.len_cvt) : length;
 
   PcmSound sound;
-  sound.channels = spec.channels;
-  sound.rate = spec.freq;
+  sound.channels = audio.channels;
+  sound.rate = audio.freq;
   // Whole frames only.
-  const std::size_t frameBytes = 2 * std::size_t(spec.channels);
-  sound.samples.resize(bytes / frameBytes * spec.channels);
+  const std::size_t frameBytes = 2 * std::size_t(audio.channels);
+  sound.samples.resize(bytes / frameBytes * audio.channels);
   if (sound.samples.empty()) return {std::nullopt, "в файле нет звука"};
   std::memcpy(sound.samples.data(), buffer.data(), sound.samples.size() * 2);
   return {std::move(sound), ""};
