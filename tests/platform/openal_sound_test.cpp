@@ -12,6 +12,7 @@
 #include "platform/openal/openal_sound.h"
 #include "platform/wave_writer.h"
 #include "support/driver_leaks.h"
+#include "support/signal_measure.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -56,21 +57,9 @@ class OpenAlSoundTest : public testing::Test {
     return left;
   }
 
-  static double Level(const std::vector<double>& samples) {
-    double sum = 0;
-    for (double s : samples) sum += s * s;
-    return std::sqrt(sum / double(samples.size()));
-  }
-
-  // Sign changes, with a margin so that noise about zero does not count.
+  static double Level(const std::vector<double>& samples) { return test::Level(samples); }
   static int Crossings(const std::vector<double>& samples) {
-    int count = 0, sign = 0;
-    for (double s : samples) {
-      const int now = s > 0.02 ? 1 : s < -0.02 ? -1 : 0;
-      if (now != 0 && sign != 0 && now != sign) ++count;
-      if (now != 0) sign = now;
-    }
-    return count;
+    return test::Crossings(samples, 0.02);
   }
 
   test::TempDir dir_;

@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "support/data_set.h"
 #include "support/run_program.h"
+#include "support/signal_measure.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -29,24 +30,14 @@ class Mix {
   std::int64_t Ticks() const { return std::int64_t(left_.size()) / kFramesPerTick; }
 
   // Root mean square over ticks [from, to).
-  double Level(int from, int to) const {
-    double sum = 0;
-    for (std::size_t i = Start(from); i < Start(to); ++i) sum += left_[i] * left_[i];
-    return std::sqrt(sum / double(Start(to) - Start(from)));
-  }
-
+  double Level(int from, int to) const { return test::Level(Ticks(from, to)); }
   // Sign changes over ticks [from, to), ignoring noise about zero.
-  int Crossings(int from, int to) const {
-    int count = 0, sign = 0;
-    for (std::size_t i = Start(from); i < Start(to); ++i) {
-      const int now = left_[i] > 0.01 ? 1 : left_[i] < -0.01 ? -1 : 0;
-      if (now != 0 && sign != 0 && now != sign) ++count;
-      if (now != 0) sign = now;
-    }
-    return count;
-  }
+  int Crossings(int from, int to) const { return test::Crossings(Ticks(from, to), 0.01); }
 
  private:
+  std::span<const double> Ticks(int from, int to) const {
+    return std::span(left_).subspan(Start(from), Start(to) - Start(from));
+  }
   // Tick n's sound is the 20 ms after it.
   static std::size_t Start(int tick) { return std::size_t(tick - 1) * kFramesPerTick; }
   std::vector<double> left_;
