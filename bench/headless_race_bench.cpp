@@ -34,14 +34,13 @@ void WholeHeadlessRace(benchmark::State& state) {
       state.SkipWithError("cannot copy the Data folder");
       return;
     }
-    const auto seconds = quillmoor::bench::TimeCleanRun(
-        {QUILLMOOR_BINARY, "--headless", "--data", data.string(), "--script", QUILLMOOR_RACE_SCRIPT,
-         "--frame-every", "1000", "--ticks", "8000"});
-    if (!seconds) {
-      state.SkipWithError("the game did not end the race cleanly");
+    if (!quillmoor::bench::TimeIteration(
+            state,
+            {QUILLMOOR_BINARY, "--headless", "--data", data.string(), "--script",
+             QUILLMOOR_RACE_SCRIPT, "--frame-every", "1000", "--ticks", "8000"},
+            "the game did not end the race cleanly")) {
       return;
     }
-    state.SetIterationTime(*seconds);
   }
 }
 

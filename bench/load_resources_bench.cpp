@@ -36,12 +36,10 @@ void LoadResourcesHeadless(benchmark::State& state) {
 void GenerateDataFolder(benchmark::State& state) {
   bench::ScratchDir scratch;
   for (auto _ : state) {
-    const auto seconds = bench::TimeCleanRun({QUILLMOOR_ASSETS_BINARY, (scratch.path() / "Data").string()});
-    if (!seconds) {
-      state.SkipWithError("the generator failed");
+    if (!bench::TimeIteration(state, {QUILLMOOR_ASSETS_BINARY, (scratch.path() / "Data").string()},
+                              "the generator failed")) {
       return;
     }
-    state.SetIterationTime(*seconds);
   }
 }
 

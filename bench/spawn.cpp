@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <utility>
 
 extern char** environ;
 
@@ -22,6 +23,16 @@ std::optional<double> TimeCleanRun(std::vector<std::string> args) {
   const auto end = std::chrono::steady_clock::now();
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
   return std::chrono::duration<double>(end - start).count();
+}
+
+bool TimeIteration(benchmark::State& state, std::vector<std::string> args, const char* failure) {
+  const std::optional<double> seconds = TimeCleanRun(std::move(args));
+  if (!seconds) {
+    state.SkipWithError(failure);
+    return false;
+  }
+  state.SetIterationTime(*seconds);
+  return true;
 }
 
 }  // namespace quillmoor::bench

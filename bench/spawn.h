@@ -1,5 +1,7 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,5 +12,9 @@ namespace quillmoor::bench {
 // the wall time in seconds from start to end, or nothing when it could not
 // start or did not exit with status 0.
 std::optional<double> TimeCleanRun(std::vector<std::string> args);
+
+// One iteration's time: a clean run of args, or the benchmark stops with
+// `failure` as its error. False when it failed.
+bool TimeIteration(benchmark::State& state, std::vector<std::string> args, const char* failure);
 
 }  // namespace quillmoor::bench

@@ -9,13 +9,10 @@ namespace {
 
 void StartUpToFirstFrame(benchmark::State& state) {
   for (auto _ : state) {
-    const auto seconds =
-        quillmoor::bench::TimeCleanRun({QUILLMOOR_BINARY, "--headless", "--ticks", "1"});
-    if (!seconds) {
-      state.SkipWithError("the game did not start and end cleanly");
+    if (!quillmoor::bench::TimeIteration(state, {QUILLMOOR_BINARY, "--headless", "--ticks", "1"},
+                                         "the game did not start and end cleanly")) {
       return;
     }
-    state.SetIterationTime(*seconds);
   }
 }
 
