@@ -85,16 +85,7 @@ std::vector<std::string_view> Fields(std::string_view payload, const std::filesy
 
 }  // namespace
 
-std::string SingleToText(float value) {
-  char text[32];
-  const auto result =
-      std::to_chars(text, text + sizeof text, double(value), std::chars_format::general, 7);
-  std::string out(text, result.ptr);
-  for (char& c : out) {
-    if (c == 'e') c = 'E';
-  }
-  return out;
-}
+std::string SingleToText(float value) { return GeneralNumberText(value, 7); }
 
 std::optional<std::string> EncodeNames(const NameRows& names) {
   std::array<std::string, kBestTimesRows> fields;

@@ -3,18 +3,15 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <system_error>
+
+#include "settings/number_text.h"
 
 namespace quillmoor {
 
 std::string NumberText(double value, int significantDigits) {
   if (value == 0 || !std::isfinite(value)) return "0";
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*G", significantDigits, value);
-  std::string result = text;
-  std::replace(result.begin(), result.end(), ',', '.');  // whatever the C locale says
-  return result;
+  return GeneralNumberText(value, significantDigits);
 }
 
 std::string CraftReport(const Placement& craft) {

@@ -91,4 +91,15 @@ std::optional<float> TextToSingle(std::string_view text) {
   return static_cast<float>(*value);
 }
 
+std::string GeneralNumberText(double value, int significantDigits) {
+  char text[64];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general,
+                                    significantDigits);
+  std::string out(text, result.ptr);
+  for (char& c : out) {
+    if (c == 'e') c = 'E';
+  }
+  return out;
+}
+
 }  // namespace quillmoor

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillmoor {
@@ -19,5 +20,10 @@ std::optional<std::int32_t> TextToInt32(std::string_view text);
 
 // A double rounded to single precision, for single-valued fields.
 std::optional<float> TextToSingle(std::string_view text);
+
+// Number to text in the usual short form: up to the given significant
+// digits, no trailing zeros, "." as the separator, "1E-05" and "1E+07" for
+// very small and large ("%.*G" in the C locale).
+std::string GeneralNumberText(double value, int significantDigits);
 
 }  // namespace quillmoor
