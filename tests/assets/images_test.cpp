@@ -11,26 +11,14 @@
 namespace quillmoor {
 namespace {
 
-// A folder with what one generator writes, made once per test program.
-template <void (*Write)(const std::filesystem::path&)>
-const test::TempDir& Written() {
+// An interface image as the generator writes it, the images written once per test program.
+Image ReadInterfaceImage(const char* file) {
   static const test::TempDir dir;
-  static const bool written = (Write(dir.path()), true);
+  static const bool written = (assets::WriteInterfaceImages(dir.path()), true);
   (void)written;
-  return dir;
-}
-
-template <void (*Write)(const std::filesystem::path&)>
-Image Read(const char* file) {
-  const std::optional<Image> image = ReadImageFile(Written<Write>().path() / file);
+  const std::optional<Image> image = ReadImageFile(dir.path() / file);
   if (!image) ADD_FAILURE() << file << " is missing or unreadable";
   return image.value_or(Image{});
-}
-
-Image ReadInterfaceImage(const char* file) { return Read<assets::WriteInterfaceImages>(file); }
-
-std::uint8_t Alpha(const Image& image, int x, int y) {
-  return image.rgba[(std::size_t(y) * image.width + x) * 4 + 3];
 }
 
 // The screens draw these images by source rectangles and scalings that
@@ -62,16 +50,15 @@ TEST(Images, SpeedometerNeedleAtRestPointsDownAndRight) {
     for (int x = 0; x < needle.width; ++x) {
       const double dx = x + 0.5 - 128, dy = y + 0.5 - 128;
       if (std::hypot(dx, dy) < 40) continue;  // the hub and the tail
-      sumX += dx * Alpha(needle, x, y);
-      sumY += dy * Alpha(needle, x, y);
-      total += Alpha(needle, x, y);
+      const double alpha = needle.rgba[(std::size_t(y) * needle.width + x) * 4 + 3];
+      sumX += dx * alpha;
+      sumY += dy * alpha;
+      total += alpha;
     }
   }
   ASSERT_GT(total, 0);
-  const double degrees = std::atan2(sumY, sumX) * 180 / 3.14159265358979;
-  EXPECT_NEAR(degrees, 45, 3);
+  EXPECT_NEAR(std::atan2(sumY, sumX) * 180 / 3.14159265358979, 45, 3);
 }
 
-// The overlay lies over the menu texts too: its middle must stay clear.
 }  // namespace
 }  // namespace quillmoor

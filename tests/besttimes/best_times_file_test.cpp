@@ -1,19 +1,12 @@
 #include "besttimes/best_times_file.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-#include <vector>
-
-#include "platform/fatal_error.h"
 
 namespace quillmoor {
 namespace {
-
-using ::testing::AllOf;
-using ::testing::HasSubstr;
 
 constexpr char RS = 30;
 
@@ -29,28 +22,12 @@ std::string Fields(std::string_view a, std::string_view b, std::string_view c,
   return std::string(a) + RS + std::string(b) + RS + std::string(c) + RS + std::string(d);
 }
 
-template <typename Decode>
-std::string FatalMessage(Decode decode, std::string_view bytes, const char* file) {
-  try {
-    decode(bytes, file);
-  } catch (const FatalError& error) {
-    return error.what();
-  }
-  return "no error";
-}
-
 TEST(BestTimesFile, SingleTextHasSevenDigitsAndAnUpperCaseExponent) {
-  EXPECT_EQ(SingleToText(87.34f), "87.34");
-  EXPECT_EQ(SingleToText(150.0f), "150");
-  EXPECT_EQ(SingleToText(0.0f), "0");
-  EXPECT_EQ(SingleToText(-2.5f), "-2.5");
-  EXPECT_EQ(SingleToText(0.1f), "0.1");
-  EXPECT_EQ(SingleToText(0.0001f), "0.0001");
-  EXPECT_EQ(SingleToText(0.00001f), "1E-05");
-  EXPECT_EQ(SingleToText(1234567.0f), "1234567");
-  EXPECT_EQ(SingleToText(12345678.0f), "1.234568E+07");
-  EXPECT_EQ(SingleToText(3.0e38f), "3E+38");
-  EXPECT_EQ(SingleToText(131.68f), "131.68");
+  const std::pair<float, const char*> cases[] = {
+      {87.34f, "87.34"}, {150.0f, "150"},       {0.0f, "0"},           {-2.5f, "-2.5"},
+      {0.1f, "0.1"},     {0.0001f, "0.0001"},   {0.00001f, "1E-05"},   {1234567.0f, "1234567"},
+      {3.0e38f, "3E+38"}, {131.68f, "131.68"}, {12345678.0f, "1.234568E+07"}};
+  for (const auto& [value, text] : cases) EXPECT_EQ(SingleToText(value), text) << text;
 }
 
 TEST(BestTimesFile, StoredBytesAreLoweredByThreeWithALineEnd) {

@@ -2,6 +2,7 @@
 
 #include "effects/motion_blur.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -35,33 +36,23 @@ class BlurTest : public ::testing::Test {
 };
 
 TEST_F(BlurTest, MarginsGrowWithSpeedRoundedHalfToEven) {
-  struct Case {
-    float speed;
-    std::vector<int> margins;
-  };
-  const Case cases[] = {
+  const std::pair<float, std::array<int, 4>> cases[] = {
       {0, {0, 0, 0, 0}}, {0.1f, {1, 2, 3, 4}}, {1, {6, 12, 18, 24}}, {2, {11, 22, 33, 44}}};
   const char* alphas[] = {"0xA0FFFFFF", "0x78FFFFFF", "0x50FFFFFF", "0x28FFFFFF"};
-  for (const Case& c : cases) {
-    const std::vector<std::string> sprites = Sprites(c.speed);
-    ASSERT_THAT(sprites, SizeIs(4)) << c.speed;
+  for (const auto& [speed, margins] : cases) {
+    const std::vector<std::string> sprites = Sprites(speed);
+    ASSERT_THAT(sprites, SizeIs(4)) << speed;
     for (int n = 0; n < 4; ++n) {
-      const std::string k = std::to_string(c.margins[n]);
-      const std::string at = c.margins[n] == 0 ? "0,0" : "-" + k + ",-" + k;
-      EXPECT_THAT(sprites[n], HasSubstr(" at " + at + ' ' + alphas[n])) << c.speed;
+      const std::string k = std::to_string(margins[n]);
+      const std::string at = margins[n] == 0 ? "0,0" : "-" + k + ",-" + k;
+      EXPECT_THAT(sprites[n], HasSubstr(" at " + at + ' ' + alphas[n])) << speed;
       EXPECT_THAT(sprites[n], testing::StartsWith("DrawSprite " + Texture() + " rect 0,0,800,600"));
     }
   }
-}
-
-TEST_F(BlurTest, EachLayerIsTheFrameGrownByItsMarginAboutTheCentre) {
-  const std::vector<std::string> still = Sprites(0);
-  ASSERT_THAT(still, SizeIs(4));
-  EXPECT_THAT(still[0], HasSubstr(" scale 1,1 centre 400,300 rotation 0 at 0,0 "));
-  const std::vector<std::string> top = Sprites(2);
-  ASSERT_THAT(top, SizeIs(4));
-  // 11 pixels more on every side: 822 by 622.
-  EXPECT_THAT(top[0], HasSubstr(" scale 1.02750003,1.03666663 centre 411,311 "));
+  // Each layer is the frame grown by its margin about the centre: 11 more
+  // pixels on every side at speed 2 make 822 by 622.
+  EXPECT_THAT(Sprites(0)[0], HasSubstr(" scale 1,1 centre 400,300 rotation 0 at 0,0 "));
+  EXPECT_THAT(Sprites(2)[0], HasSubstr(" scale 1.02750003,1.03666663 centre 411,311 "));
 }
 
 TEST_F(BlurTest, LayersWhoseSizeWouldOverflowSixteenBitsAreLeftOut) {
@@ -74,8 +65,7 @@ TEST_F(BlurTest, TheTexturePassDrawsTheRaceSceneIntoTheBlurTarget) {
   game.sim.GameState = game_state::Race;
   game.sim.IntroActive = false;
   game.sim.VisibleCount = 0;
-  game.sim.PickupActive = true;
-  game.sim.AsteroidActive = true;
+  game.sim.PickupActive = game.sim.AsteroidActive = true;
   UpdateScene(game);
   g_.services.log.Clear();
   DrawScene(game);

@@ -33,15 +33,12 @@ TEST_F(SetupMatricesTest, FieldOfViewInRadiansWithTheGamesPi) {
 TEST_F(SetupMatricesTest, RaceCameraModeTwoRollsWithTheCraft) {
   game_.sim.GameState = game_state::Race;
   game_.sim.CameraMode = 2;
-  game_.sim.ObjectSlots[3].Angle = 0;
-  SetupMatrices(game_);
-  EXPECT_EQ(game_.graphics.RollAngle, static_cast<float>(6.283));
-  EXPECT_EQ(View(), Multiply(PlainView(), RotationZ(static_cast<float>(6.283))));
-
-  game_.sim.ObjectSlots[3].Angle = 90;
-  SetupMatrices(game_);
-  EXPECT_EQ(game_.graphics.RollAngle, static_cast<float>(4.71225));
-  EXPECT_EQ(View(), Multiply(PlainView(), RotationZ(static_cast<float>(4.71225))));
+  for (const auto& [angle, roll] : {std::pair{0.0f, 6.283}, std::pair{90.0f, 4.71225}}) {
+    game_.sim.ObjectSlots[3].Angle = angle;
+    SetupMatrices(game_);
+    EXPECT_EQ(game_.graphics.RollAngle, static_cast<float>(roll)) << angle;
+    EXPECT_EQ(View(), Multiply(PlainView(), RotationZ(static_cast<float>(roll)))) << angle;
+  }
 }
 
 TEST_F(SetupMatricesTest, NoRollInTheMenuOrInCameraModeThree) {

@@ -23,7 +23,8 @@ constexpr float kX = 100, kR1 = 220, kR2 = 260, kR3 = 300, kR4 = 330, kR5 = 370;
 
 // A started game, by default past its intro, the log cleared.
 struct Player {
-  explicit Player(bool pastIntro = true) {
+  explicit Player(bool pastIntro = true, int music = 1) {
+    g.game.shell.MusicOn = std::uint8_t(music);
     if (pastIntro) Click(0, 0);
     g.services.log.Clear();
   }
@@ -32,8 +33,10 @@ struct Player {
     Form_MouseDown(g.game, button, x, y);
   }
   // Whether the moves since the last call asked for the hover sound.
-  bool HoverAsked() { return std::exchange(g.game.sim.HoverSoundDue, false); }
-  std::vector<std::string> Sounds() const { return g.services.log.Starting("Sound."); }
+  bool HoverAsked() { return std::exchange(sim().HoverSoundDue, false); }
+  Calls Sounds() const { return g.services.log.Starting("Sound."); }
+  const Calls& AllCalls() const { return g.services.log.calls; }
+  SimulationState& sim() { return g.game.sim; }
   Items& items() { return g.game.sim.MenuItemState; }
 
   test::LoadedGame g;
@@ -43,15 +46,13 @@ TEST(MenuIntro, AnyClickOnlyEndsTheIntro) {
   for (const MouseButton button : {MouseButton::Left, MouseButton::Right, MouseButton::Middle}) {
     for (const int music : {0, 1}) {
       SCOPED_TRACE(testing::Message() << "button " << int(button) << ", music " << music);
-      Player p(/*pastIntro=*/false);
-      p.g.game.shell.MusicOn = std::uint8_t(music);
-      ASSERT_TRUE(p.g.game.sim.IntroActive);
-      p.Click(kX, kR1);  // on "Новая Игра"
-      EXPECT_FALSE(p.g.game.sim.IntroActive);
-      EXPECT_EQ(p.g.services.log.calls,
-                music == 1 ? Calls{"Sound.Play s-myz.res looping"} : Calls{});
+      Player p(/*pastIntro=*/false, music);
+      ASSERT_TRUE(p.sim().IntroActive);
+      p.Click(kX, kR1, button);  // on "Новая Игра"
+      EXPECT_FALSE(p.sim().IntroActive);
+      EXPECT_EQ(p.AllCalls(), music == 1 ? Calls{"Sound.Play s-myz.res looping"} : Calls{});
       EXPECT_EQ(p.items(), Items{});
-      EXPECT_TRUE(p.g.game.sim.MenuVisible);
+      EXPECT_TRUE(p.sim().MenuVisible);
     }
   }
 }
@@ -59,9 +60,9 @@ TEST(MenuIntro, AnyClickOnlyEndsTheIntro) {
 TEST(MenuIntro, HoverSoundWaitsForTheEndOfTheIntro) {
   Player p(/*pastIntro=*/false);
   p.Move(kX, kR1);
-  EXPECT_TRUE(p.g.game.sim.HoverSoundDue);
+  EXPECT_TRUE(p.sim().HoverSoundDue);
   MenuTick(p.g.game);
-  EXPECT_FALSE(p.g.game.sim.HoverSoundDue);  // dropped, not kept for later
+  EXPECT_FALSE(p.sim().HoverSoundDue);  // dropped, not kept for later
   EXPECT_THAT(p.Sounds(), IsEmpty());
 
   p.Click(0, 0);
@@ -77,11 +78,9 @@ TEST(MenuHitTest, BordersAreInsideAndOnePixelBeyondIsNot) {
     float top, bottom;
     std::optional<int> main, pause;
   };
-  const Row rows[] = {{214, 240, 1, 0},
-                      {250, 280, 2, 1},
-                      {289, 310, 3, 2},
-                      {322, 345, 4, 3},
-                      {355, 382, std::nullopt, 4}};
+  const Row rows[] = {
+      {214, 240, 1, 0}, {250, 280, 2, 1}, {289, 310, 3, 2}, {322, 345, 4, 3},
+      {355, 382, std::nullopt, 4}};
   for (const Row& row : rows) {
     for (const int menu : {0, 1}) {
       SCOPED_TRACE(testing::Message() << "row " << row.top << ", CanContinue " << menu);
@@ -98,32 +97,28 @@ TEST(MenuHitTest, BordersAreInsideAndOnePixelBeyondIsNot) {
 }
 
 TEST(MenuHover, OneSoundPerButtonEntered) {
+  // Each move with whether it asks for the sound, and the items it leaves.
+  const struct Step {
+    int canContinue;
+    float x, y;
+    bool sound;
+    Items items;
+  } steps[] = {
+      {0, kX, kR1, true, {0, 1, 0, 0, 0}}, {0, 150, 235, false, {0, 1, 0, 0, 0}},  // same button
+      {0, kX, kR2, true, {0, 0, 1, 0, 0}}, {0, kX, kR1, true, {0, 1, 0, 0, 0}},    // and back
+      {0, kX, 245, false, {}},             {0, 400, 300, false, {}},               // off buttons
+      {0, kX, kR1, true, {0, 1, 0, 0, 0}},
+      // The pause menu: the same point is "Продолжить", a button of its own.
+      {1, kX, kR1, true, {1, 0, 0, 0, 0}}, {1, kX, kR5, true, {0, 0, 0, 0, 1}},
+  };
   Player p;
-  p.Move(kX, kR1);
-  EXPECT_TRUE(p.HoverAsked());
-  EXPECT_EQ(p.items(), (Items{0, 1, 0, 0, 0}));
-  p.Move(150, 235);  // still on the same button
-  EXPECT_FALSE(p.HoverAsked());
-  p.Move(kX, kR2);
-  EXPECT_TRUE(p.HoverAsked());
-  EXPECT_EQ(p.items(), (Items{0, 0, 1, 0, 0}));
-  p.Move(kX, kR1);  // straight back
-  EXPECT_TRUE(p.HoverAsked());
-  p.Move(kX, 245);  // between two buttons
-  p.Move(400, 300);
-  EXPECT_FALSE(p.HoverAsked());
-  EXPECT_EQ(p.items(), Items{});
-  p.Move(kX, kR1);
-  EXPECT_TRUE(p.HoverAsked());
-
-  // The pause menu: the same point is "Продолжить", a button of its own.
-  p.g.game.sim.CanContinue = 1;
-  p.Move(kX, kR1);
-  EXPECT_TRUE(p.HoverAsked());
-  EXPECT_EQ(p.items(), (Items{1, 0, 0, 0, 0}));
-  p.Move(kX, kR5);
-  EXPECT_TRUE(p.HoverAsked());
-  EXPECT_EQ(p.items(), (Items{0, 0, 0, 0, 1}));
+  for (const Step& step : steps) {
+    SCOPED_TRACE(testing::Message() << step.x << ", " << step.y);
+    p.sim().CanContinue = std::uint8_t(step.canContinue);
+    p.Move(step.x, step.y);
+    EXPECT_EQ(p.HoverAsked(), step.sound);
+    EXPECT_EQ(p.items(), step.items);
+  }
 }
 
 TEST(MenuHover, IgnoredDuringFlyInOpenPagesAndExit) {
@@ -132,7 +127,7 @@ TEST(MenuHover, IgnoredDuringFlyInOpenPagesAndExit) {
     SCOPED_TRACE(testing::Message() << "item " << chosen);
     Player p;
     if (chosen < 0) {
-      p.g.game.sim.Exiting = true;
+      p.sim().Exiting = true;
     } else {
       p.items()[std::size_t(chosen)] = 2;
     }
@@ -147,8 +142,7 @@ TEST(MenuHover, IgnoredDuringFlyInOpenPagesAndExit) {
 TEST(MenuClick, NewGameStartsTheFlyInWithTheCursorHidden) {
   for (const int music : {0, 1}) {
     SCOPED_TRACE(testing::Message() << "music " << music);
-    Player p;
-    p.g.game.shell.MusicOn = std::uint8_t(music);
+    Player p(true, music);
     p.g.services.window.cursorCounter = 3;  // shown more often than hidden
     p.Move(kX, kR1);
     p.Click(kX, kR1);
@@ -156,15 +150,15 @@ TEST(MenuClick, NewGameStartsTheFlyInWithTheCursorHidden) {
                              "Sound.Play s-01.res once", "Sound.Volume s-br01.res -400"};
     EXPECT_EQ(p.Sounds(), music == 1 ? raceMusic : Calls{"Sound.Play s-01.res once"});
     EXPECT_EQ(p.items(), (Items{0, 2, 0, 0, 0}));
-    EXPECT_FALSE(p.g.game.sim.MenuVisible);
-    EXPECT_EQ(p.g.game.sim.GameState, game_state::Menu);
+    EXPECT_FALSE(p.sim().MenuVisible);
+    EXPECT_EQ(p.sim().GameState, game_state::Menu);
     EXPECT_LT(p.g.services.window.cursorCounter, 0);
 
     // No button works while the camera flies in.
     p.g.services.log.Clear();
     p.Click(kX, kR2);
     p.Click(kX, kR4);
-    EXPECT_THAT(p.g.services.log.calls, IsEmpty());
+    EXPECT_THAT(p.AllCalls(), IsEmpty());
     EXPECT_EQ(p.items(), (Items{0, 2, 0, 0, 0}));
   }
 }
@@ -175,7 +169,7 @@ TEST(MenuClick, PagesOpenWithTheClickSoundAndAnyClickClosesThem) {
   EXPECT_EQ(p.items(), (Items{0, 0, 2, 0, 0}));
   p.Click(kX, kR4);  // on "Выход", but it only closes the page
   EXPECT_EQ(p.items(), Items{});
-  EXPECT_FALSE(p.g.game.sim.Exiting);
+  EXPECT_FALSE(p.sim().Exiting);
 
   p.Click(kX, kR3);
   EXPECT_EQ(p.items(), (Items{0, 0, 0, 2, 0}));
@@ -191,10 +185,10 @@ TEST(MenuClick, ExitDarkensTheSceneAndEndsAllMouseInput) {
   for (const int menu : {0, 1}) {
     SCOPED_TRACE(testing::Message() << "CanContinue " << menu);
     Player p;
-    p.g.game.sim.CanContinue = std::uint8_t(menu);
+    p.sim().CanContinue = std::uint8_t(menu);
     p.Click(kX, menu == 0 ? kR4 : kR5);
-    EXPECT_TRUE(p.g.game.sim.Exiting);
-    EXPECT_THAT(p.g.services.log.calls, ElementsAre("SetRenderState 139 0x00FF2828"));
+    EXPECT_TRUE(p.sim().Exiting);
+    EXPECT_THAT(p.AllCalls(), ElementsAre("SetRenderState 139 0x00FF2828"));
 
     p.g.services.log.Clear();
     p.Move(kX, kR2);
@@ -202,7 +196,7 @@ TEST(MenuClick, ExitDarkensTheSceneAndEndsAllMouseInput) {
     p.Click(kX, kR1);
     EXPECT_FALSE(p.HoverAsked());
     EXPECT_EQ(p.items(), Items{});
-    EXPECT_THAT(p.g.services.log.calls, IsEmpty());
+    EXPECT_THAT(p.AllCalls(), IsEmpty());
   }
 }
 

@@ -14,6 +14,8 @@
 namespace quillmoor {
 namespace {
 
+using Table = std::pair<NameRows, TimeRows>;
+
 class NameEntry : public ::testing::Test {
  protected:
   NameEntry() { Form_MouseDown(game(), MouseButton::Left, 0, 0); }  // past the intro
@@ -41,17 +43,17 @@ class NameEntry : public ::testing::Test {
   }
 
   std::filesystem::path Data(const char* file) const { return g_.dir.path() / "Data" / file; }
-  NameRows NamesOnDisk() const {
-    return DecodeNames(test::ReadAll(Data("Ch1.res")), Data("Ch1.res")).value();
+  // The best-times table as the files hold it, and as the game holds it.
+  Table OnDisk() const {
+    return {DecodeNames(test::ReadAll(Data("Ch1.res")), Data("Ch1.res")).value(),
+            DecodeTimes(test::ReadAll(Data("Ch2.res")), Data("Ch2.res")).value()};
   }
-  TimeRows TimesOnDisk() const {
-    return DecodeTimes(test::ReadAll(Data("Ch2.res")), Data("Ch2.res")).value();
-  }
+  Table InGame() { return {game().best.BestNames, game().best.BestTimes}; }
 
   test::LoadedGame g_;
 };
 
-TEST_F(NameEntry, AFastRaceOpensTheBoxWithTheDefaultName) {
+TEST_F(NameEntry, AFastRaceOpensTheBoxThatKeepsTenCharactersTheTableCanStore) {
   Type("x");  // the box is hidden: nothing reaches it
   Press(vk::Back);
   EXPECT_EQ(box().Text, "Имя");
@@ -62,17 +64,9 @@ TEST_F(NameEntry, AFastRaceOpensTheBoxWithTheDefaultName) {
   EXPECT_TRUE(box().Visible);
   EXPECT_TRUE(box().Focused);
   EXPECT_EQ(box().Text, "Имя");
-}
-
-TEST_F(NameEntry, KeepsTenCharactersTheTableCanStore) {
-  FinishRace(100);
-  Type("Ёж€");  // € is 0x88 in the table's code page
-  Type("✓");
-  Type("🙂");
-  Type("\t");
-  Type("\x1e");      // the table's field separator
-  Type("\xC2\x98");  // U+0098, a control character without a code
-  Type("a✓b");
+  // € is 0x88 in the table's code page; 0x1E is the table's field separator;
+  // U+0098 is a control character without a code.
+  for (const char* text : {"Ёж€", "✓", "🙂", "\t", "\x1e", "\xC2\x98", "a✓b"}) Type(text);
   EXPECT_EQ(box().Text, "ИмяЁж€ab");
   Type("cde");
   EXPECT_EQ(box().Text, "ИмяЁж€abcd");
@@ -101,55 +95,32 @@ TEST_F(NameEntry, EnterStoresTheRowAndSavesTheTable) {
   EXPECT_FALSE(box().Focused);
   EXPECT_FALSE(game().sim.ShowRaceResult);
   EXPECT_EQ(game().sim.MenuItemState[2], 2);  // the page stays open
-  const NameRows names{"", "Аня", "Bo", "Юля", "Dee"};
-  const TimeRows times{0, 50, 60, 65, 80};  // the beaten 70 is gone
-  EXPECT_EQ(game().best.BestNames, names);
-  EXPECT_EQ(game().best.BestTimes, times);
-  EXPECT_EQ(NamesOnDisk(), names);
-  EXPECT_EQ(TimesOnDisk(), times);
+  const Table table{{"", "Аня", "Bo", "Юля", "Dee"}, {0, 50, 60, 65, 80}};  // the beaten 70 is gone
+  EXPECT_EQ(InGame(), table);
+  EXPECT_EQ(OnDisk(), table);
 
   Type("q");  // the box is closed again
   EXPECT_EQ(box().Text, "Юля");
 }
 
-TEST_F(NameEntry, TheBoxKeepsItsTextForTheNextEntry) {
-  FinishRace(160);
-  Press(vk::Return);  // unchanged
-  FinishRace(100);
-  EXPECT_EQ(box().Text, "Имя");
-  Erase(3);
-  Type("Вася");
-  Press(vk::Return);
-  FinishRace(170);
-  EXPECT_EQ(box().Text, "Вася");
-  Press(vk::Return);
-
-  EXPECT_EQ(NamesOnDisk(), (NameRows{"", "Вася", "Имя", "Вася", "Dee"}));
-  EXPECT_EQ(TimesOnDisk(), (TimeRows{0, 100, 160, 170, 200}));
-}
-
 TEST_F(NameEntry, AClickOnThePageStoresTheNameWithoutSaving) {
-  const std::string names = test::ReadAll(Data("Ch1.res"));
-  const std::string times = test::ReadAll(Data("Ch2.res"));
+  const Table before = OnDisk();
   FinishRace(155);
   Type("X");
   Form_MouseDown(game(), MouseButton::Left, 100, 330);  // on "Выход": only the page closes
 
-  EXPECT_EQ(game().best.BestNames[2], "ИмяX");
-  EXPECT_EQ(game().best.BestTimes[2], 155);
+  EXPECT_EQ(InGame(), Table({"", "Аня", "ИмяX", "Вий", "Dee"}, {0, 150, 155, 180, 200}));
   EXPECT_FALSE(box().Visible);
   EXPECT_FALSE(box().Focused);
   EXPECT_FALSE(game().sim.ShowRaceResult);
   EXPECT_EQ(game().sim.MenuItemState, (std::array<std::uint8_t, 5>{}));
   EXPECT_FALSE(game().sim.Exiting);
-  EXPECT_EQ(test::ReadAll(Data("Ch1.res")), names);
-  EXPECT_EQ(test::ReadAll(Data("Ch2.res")), times);
+  EXPECT_EQ(OnDisk(), before);
 
-  // The next Enter saves the whole table, this row with it.
+  // The box keeps its text for the next entry, and Enter saves the whole table.
   FinishRace(140);
   Press(vk::Return);
-  EXPECT_EQ(NamesOnDisk(), (NameRows{"", "ИмяX", "ИмяX", "Вий", "Dee"}));
-  EXPECT_EQ(TimesOnDisk(), (TimeRows{0, 140, 155, 180, 200}));
+  EXPECT_EQ(OnDisk(), Table({"", "ИмяX", "ИмяX", "Вий", "Dee"}, {0, 140, 155, 180, 200}));
 }
 
 }  // namespace

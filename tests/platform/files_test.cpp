@@ -8,44 +8,35 @@
 namespace quillmoor {
 namespace {
 
-TEST(Files, ExactNameFirstThenAnyLetterCase) {
+TEST(Files, FindingAndReadingFiles) {
   test::TempDir dir;
   dir.Write("map.RES", "upper");
   EXPECT_EQ(FindEntry(dir.path(), "map.res"), dir.path() / "map.RES");
-  dir.Write("map.res", "exact");
+  dir.Write("map.res", "exact");  // the exact name comes first
   EXPECT_EQ(FindEntry(dir.path(), "map.res"), dir.path() / "map.res");
   EXPECT_FALSE(FindEntry(dir.path(), "map.re").has_value());
   EXPECT_FALSE(FindEntry(dir.path() / "nowhere", "map.res").has_value());
   EXPECT_EQ(DataFilePath(dir.path(), "Ch1.res"), dir.path() / "Ch1.res");
-}
-
-TEST(Files, ReadingMissingAndPresentFiles) {
-  test::TempDir dir;
   EXPECT_FALSE(ReadFileBytes(dir.path() / "none").has_value());
   EXPECT_FALSE(ReadFileBytes(dir.path()).has_value());  // a folder is no file
   EXPECT_EQ(ReadFileBytes(dir.Write("f", std::string("a\0b", 3))), std::string("a\0b", 3));
 }
 
-TEST(Files, AtomicWriteReplacesWholeOrNotAtAll) {
+TEST(Files, AtomicWriteReplacesWholeOrLeavesNoTrace) {
   test::TempDir dir;
+  const auto entries = [&] {
+    return std::distance(std::filesystem::directory_iterator(dir.path()), {});
+  };
   const auto file = dir.Write("Ch1.res", "old");
   WriteFileAtomically(file, "new");
   EXPECT_EQ(test::ReadAll(file), "new");
-  // Nothing is left behind beside it.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(entries(), 1);
   EXPECT_THROW(WriteFileAtomically(dir.path() / "missing" / "f", "x"), FatalError);
-}
-
-TEST(Files, AFailedRenameLeavesNoTemporaryFile) {
-  test::TempDir dir;
-  dir.Write("Ch2.res/inside", "kept");  // a folder stands where the file should go
+  // A folder stands where the file should go: the rename fails, no temporary stays.
+  dir.Write("Ch2.res/inside", "kept");
   EXPECT_THROW(WriteFileAtomically(dir.path() / "Ch2.res", "new"), FatalError);
   EXPECT_EQ(test::ReadAll(dir.path() / "Ch2.res/inside"), "kept");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(entries(), 2);
 }
 
 }  // namespace

@@ -68,11 +68,20 @@ class GlSceneTest : public ::testing::Test {
     return device_->ReadBackBuffer();
   }
 
-  static void ExpectPixel(const Image& image, int x, int y, Rgb rgb) {
-    const std::uint8_t* p = &image.rgba[(std::size_t(y) * image.width + x) * 4];
-    for (int c = 0; c < 3; ++c) {
-      EXPECT_NEAR(p[c], rgb[c], 1) << "channel " << c << " at (" << x << ", " << y << ")";
+  struct Spot {
+    int x, y;
+    Rgb rgb;
+  };
+  // The picture, checked at each spot.
+  Image ExpectPicture(std::initializer_list<Spot> spots) {
+    const Image image = Picture();
+    for (const auto& [x, y, rgb] : spots) {
+      const std::uint8_t* p = &image.rgba[(std::size_t(y) * image.width + x) * 4];
+      for (int c = 0; c < 3; ++c) {
+        EXPECT_NEAR(p[c], rgb[c], 1) << "channel " << c << " at (" << x << ", " << y << ")";
+      }
     }
+    return image;
   }
 
   SdlWindow window_{SdlWindow::Driver::Offscreen};
@@ -86,12 +95,8 @@ TEST_F(GlSceneTest, MaterialColourScaledByTheAmbientLevel) {
   DrawQuadAt(-1, 0, 0);
   device_->SetRenderState(RenderState::Ambient, 0x00FF0080);
   DrawQuadAt(1, 0, 0);
-  const Image image = Picture();
-  ExpectPixel(image, 250, 300, {51, 102, 153});
-  ExpectPixel(image, 550, 300, {51, 0, 77});
-  ExpectPixel(image, 400, 300, kSkyRgb);
-  ExpectPixel(image, 0, 0, kSkyRgb);
-  ExpectPixel(image, 799, 599, kSkyRgb);
+  ExpectPicture({{250, 300, {51, 102, 153}}, {550, 300, {51, 0, 77}}, {400, 300, kSkyRgb},
+                 {0, 0, kSkyRgb}, {799, 599, kSkyRgb}});
 }
 
 TEST_F(GlSceneTest, DirectionalLightAddsDiffuseOnTheSideItShinesOn) {
@@ -112,11 +117,9 @@ TEST_F(GlSceneTest, DirectionalLightAddsDiffuseOnTheSideItShinesOn) {
   DrawQuadAt(1, 0, 0);
   device_->SetRenderState(RenderState::Lighting, 0);
   DrawQuadAt(0, 1, 0);
-  const Image image = Picture();
-  ExpectPixel(image, 250, 300, {51, 102, 153});
-  ExpectPixel(image, 400, 300, {0, 0, 0});
-  ExpectPixel(image, 550, 300, {0, 0, 0});
-  ExpectPixel(image, 400, 150, {255, 255, 255});  // unlit: white
+  // The unlit quad at the top is white.
+  ExpectPicture({{250, 300, {51, 102, 153}}, {400, 300, {0, 0, 0}}, {550, 300, {0, 0, 0}},
+                 {400, 150, {255, 255, 255}}});
 }
 
 TEST_F(GlSceneTest, PlacesByTheTransformsWithNearerInFront) {
@@ -128,11 +131,9 @@ TEST_F(GlSceneTest, PlacesByTheTransformsWithNearerInFront) {
   device_->SetTransform(TransformType::World,
                         Multiply(Scaling(4, 4, 1), Translation(0, 0, 1)));  // behind
   device_->DrawTriangleStrip(quad_, kUnitQuadStart, 2);
-  const Image image = Picture();
-  ExpectPixel(image, 550, 300, {51, 102, 153});  // +x is right
-  ExpectPixel(image, 400, 150, {51, 102, 153});  // +y is up
-  ExpectPixel(image, 400, 300, {255, 0, 0});
-  ExpectPixel(image, 400, 450, {0, 255, 0});
+  // +x is right, +y is up.
+  ExpectPicture({{550, 300, {51, 102, 153}}, {400, 150, {51, 102, 153}}, {400, 300, {255, 0, 0}},
+                 {400, 450, {0, 255, 0}}});
 }
 
 TEST_F(GlSceneTest, TextureModulatesColourAndAlpha) {
@@ -141,29 +142,22 @@ TEST_F(GlSceneTest, TextureModulatesColourAndAlpha) {
   SetColour({1, 0.5f, 1, 1});
   device_->SetTexture(0, TextureOf(texture));
   DrawQuadAt(0, 0, 0);
-  const Image image = Picture();
-  ExpectPixel(image, 360, 260, {255, 0, 0});
-  ExpectPixel(image, 440, 260, {0, 128, 0});
-  ExpectPixel(image, 360, 340, {0, 0, 255});
-  ExpectPixel(image, 440, 340, {255, 128, 255});
+  ExpectPicture({{360, 260, {255, 0, 0}}, {440, 260, {0, 128, 0}}, {360, 340, {0, 0, 255}},
+                 {440, 340, {255, 128, 255}}});
 }
 
-TEST_F(GlSceneTest, AlphaIsTheMaterialsTimesTheTextures) {
+TEST_F(GlSceneTest, AlphaIsTheMaterialsTimesTheTexturesAndThePickupBlendMultiplies) {
   SetColour({0, 0, 0, 0.5f});
   DrawQuadAt(-1, 0, 0);
   device_->SetTexture(0, TextureOf(Image{1, 1, {0, 0, 0, 128}}));
   DrawQuadAt(1, 0, 0);
-  const Image image = Picture();
-  ExpectPixel(image, 250, 300, {75, 95, 128});
-  ExpectPixel(image, 550, 300, {113, 143, 191});
-}
-
-TEST_F(GlSceneTest, PickupBlendMultipliesWhatIsBehind) {
+  device_->SetTexture(0, TextureId{});
   device_->SetRenderState(RenderState::SrcBlend, blend::Zero);
   device_->SetRenderState(RenderState::DestBlend, blend::SrcColor);
   SetColour({0.6f, 1, 0.5f, 1});
-  DrawQuadAt(0, 0, 0);
-  ExpectPixel(Picture(), 400, 300, {90, 190, 128});
+  DrawQuadAt(0, 0, 0);  // over the sky
+  ExpectPicture(
+      {{250, 300, {75, 95, 128}}, {550, 300, {113, 143, 191}}, {400, 300, {90, 190, 128}}});
 }
 
 TEST_F(GlSceneTest, TextureRepeatsWithTheStageFilters) {
@@ -175,11 +169,9 @@ TEST_F(GlSceneTest, TextureRepeatsWithTheStageFilters) {
   // quad's left edge u wraps and the black meets the white.
   device_->SetTexture(0, TextureOf(Image{2, 1, {0, 0, 0, 255, 255, 255, 255, 255}}));
   DrawQuadAt(0, 0, 0);
-  const Image image = Picture();
-  ExpectPixel(image, 400, 300, {128, 128, 128});
+  const Image image = ExpectPicture(
+      {{400, 300, {128, 128, 128}}, {362, 300, {0, 0, 0}}, {437, 300, {255, 255, 255}}});
   EXPECT_GT(image.rgba[(300 * 800 + 326) * 4], 100);
-  ExpectPixel(image, 362, 300, {0, 0, 0});
-  ExpectPixel(image, 437, 300, {255, 255, 255});
 }
 
 TEST_F(GlSceneTest, DrawsOneSubsetOfAMesh) {
@@ -200,9 +192,7 @@ Mesh {
   ASSERT_TRUE(mesh);
   device_->SetTransform(TransformType::World, Identity());
   device_->DrawSubset(mesh->mesh, 1);
-  const Image image = Picture();
-  ExpectPixel(image, 440, 340, {51, 102, 153});
-  ExpectPixel(image, 360, 260, kSkyRgb);
+  ExpectPicture({{440, 340, {51, 102, 153}}, {360, 260, kSkyRgb}});
 }
 
 TEST_F(GlSceneTest, RaisesNoOpenGlErrorWithTheGamesFilters) {

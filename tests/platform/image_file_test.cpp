@@ -16,35 +16,30 @@ namespace {
 const std::vector<std::uint8_t> kPixels = {255, 0, 0, 255, 0, 255, 0, 255,
                                            0, 0, 255, 255, 255, 255, 255, 128};
 
-std::string Encoded(int (*write)(stbi_write_func*, void*, int, int, int, const void*)) {
-  std::string bytes;
-  write([](void* context, void* data, int size) {
-          static_cast<std::string*>(context)->append(static_cast<char*>(data), std::size_t(size));
-        },
-        &bytes, 2, 2, 4, kPixels.data());
-  return bytes;
+// kPixels as a png, bmp, tga or jpeg file, by the format's first letter.
+std::string Encoded(char format) {
+  std::string out;
+  stbi_write_func* append = [](void* to, void* data, int size) {
+    static_cast<std::string*>(to)->append(static_cast<char*>(data), std::size_t(size));
+  };
+  if (format == 'p') stbi_write_png_to_func(append, &out, 2, 2, 4, kPixels.data(), 8);
+  if (format == 'b') stbi_write_bmp_to_func(append, &out, 2, 2, 4, kPixels.data());
+  if (format == 't') stbi_write_tga_to_func(append, &out, 2, 2, 4, kPixels.data());
+  if (format == 'j') stbi_write_jpg_to_func(append, &out, 2, 2, 4, kPixels.data(), 100);
+  return out;
 }
 
 TEST(ImageFile, EveryFormatIsReadByItsContent) {
-  const auto png = [](stbi_write_func* f, void* c, int w, int h, int n, const void* d) {
-    return stbi_write_png_to_func(f, c, w, h, n, d, w * n);
-  };
-  const auto jpeg = [](stbi_write_func* f, void* c, int w, int h, int n, const void* d) {
-    return stbi_write_jpg_to_func(f, c, w, h, n, d, 100);
-  };
   test::TempDir dir;
-  for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::string>>{
-           {"png.res", Encoded(png)},
-           {"bmp.res", Encoded(stbi_write_bmp_to_func)},
-           {"tga.dds", Encoded(stbi_write_tga_to_func)}}) {
-    const std::optional<Image> image = ReadImageFile(dir.Write(name, bytes));
+  const std::pair<const char*, char> files[] = {{"png.res", 'p'}, {"bmp.res", 'b'}, {"tga.dds", 't'}};
+  for (const auto& [name, format] : files) {
+    const std::optional<Image> image = ReadImageFile(dir.Write(name, Encoded(format)));
     ASSERT_TRUE(image) << name;
     EXPECT_EQ(image->width, 2);
     EXPECT_EQ(image->rgba[4 * 2 + 2], 255) << name;  // blue at the bottom left
   }
-  const std::optional<Image> png32 = DecodeImage(Encoded(png));
-  EXPECT_EQ(png32->rgba, kPixels);
-  const std::optional<Image> photo = ReadImageFile(dir.Write("photo.png", Encoded(jpeg)));
+  EXPECT_EQ(DecodeImage(Encoded('p'))->rgba, kPixels);
+  const std::optional<Image> photo = ReadImageFile(dir.Write("photo.png", Encoded('j')));
   ASSERT_TRUE(photo);
   EXPECT_GT(photo->rgba[0], 200);  // red stays red, near enough
 }
@@ -76,18 +71,15 @@ TEST(ImageFile, DdsCompressedAndUncompressed) {
   EXPECT_EQ(dxt1->rgba[0], 255);
   EXPECT_EQ(dxt1->rgba[4 * 4], 0);  // row 1
 
-  const std::string alpha3 = std::string("\xF0\x0F", 2) + std::string(6, '\0');
-  const std::optional<Image> dxt3 = DecodeImage(DdsHeader(4, 4, 0x4, "DXT3") + alpha3 + colours);
-  ASSERT_TRUE(dxt3);
-  EXPECT_EQ(dxt3->rgba[3], 0);
-  EXPECT_EQ(dxt3->rgba[4 + 3], 255);
-
-  // Ends 255 and 0; pixel 0 takes code 1 (0), the others code 0 (255).
-  const std::string alpha5 = std::string("\xFF\x00\x01\x00\x00\x00\x00\x00", 8);
-  const std::optional<Image> dxt5 = DecodeImage(DdsHeader(4, 4, 0x4, "DXT5") + alpha5 + colours);
-  ASSERT_TRUE(dxt5);
-  EXPECT_EQ(dxt5->rgba[3], 0);
-  EXPECT_EQ(dxt5->rgba[4 + 3], 255);
+  // DXT3: pixel 0 alpha 0, pixel 1 alpha 15. DXT5: ends 255 and 0; pixel 0
+  // takes code 1 (0), the others code 0 (255).
+  for (const auto& [fourCc, alpha] : {std::pair{"DXT3", std::string("\xF0\x0F\0\0\0\0\0\0", 8)},
+                                      std::pair{"DXT5", std::string("\xFF\0\x01\0\0\0\0\0", 8)}}) {
+    const std::optional<Image> image = DecodeImage(DdsHeader(4, 4, 0x4, fourCc) + alpha + colours);
+    ASSERT_TRUE(image) << fourCc;
+    EXPECT_EQ(image->rgba[3], 0) << fourCc;
+    EXPECT_EQ(image->rgba[4 + 3], 255) << fourCc;
+  }
 
   // 32-bit BGRA with alpha, 1 x 1.
   const std::optional<Image> bgra = DecodeImage(

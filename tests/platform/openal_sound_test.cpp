@@ -1,5 +1,6 @@
 // The OpenAL sound backend, heard through its loopback output.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -43,7 +44,6 @@ class OpenAlSoundTest : public testing::Test {
     Load("tone", Tone(1.0, [](double t) { return Sine(441, t); }));
   }
   void TearDown() override { test::ResumeLeakChecks(); }
-
   void Load(const std::string& name, const std::string& bytes) {
     sound_.Load(name, dir_.Write(name + ".wav", bytes), SoundControl::Frequency);
   }
@@ -57,11 +57,6 @@ class OpenAlSoundTest : public testing::Test {
     return left;
   }
 
-  static double Level(const std::vector<double>& samples) { return test::Level(samples); }
-  static int Crossings(const std::vector<double>& samples) {
-    return test::Crossings(samples, 0.02);
-  }
-
   test::TempDir dir_;
   OpenAlSound sound_{OpenAlSound::Output::Loopback};
 };
@@ -69,87 +64,81 @@ class OpenAlSoundTest : public testing::Test {
 TEST_F(OpenAlSoundTest, PlayingAgainGoesOnStopPausesRewindStartsOver) {
   sound_.Play("ramp", false);
   Hear(0.4);
-  const double early = Level(Hear(0.05));  // 0.40 s to 0.45 s in
+  const double early = test::Level(Hear(0.05));  // 0.40 s to 0.45 s in
   EXPECT_GT(early, 0.05);
 
   // A second play of a playing sound does not restart it.
   sound_.Play("ramp", false);
-  const double goingOn = Level(Hear(0.05));  // 0.45 s to 0.50 s
+  const double goingOn = test::Level(Hear(0.05));  // 0.45 s to 0.50 s
   EXPECT_GT(goingOn, early);
 
   // Stop keeps the place: silence, then play resumes there.
   sound_.Stop("ramp");
   Hear(0.02);  // the mixer fades it out
-  EXPECT_LT(Level(Hear(0.2)), 1e-4);
+  EXPECT_LT(test::Level(Hear(0.2)), 1e-4);
   sound_.Play("ramp", false);
-  EXPECT_GT(Level(Hear(0.05)), goingOn);  // 0.50 s to 0.55 s
+  EXPECT_GT(test::Level(Hear(0.05)), goingOn);  // 0.50 s to 0.55 s
 
   // Rewind goes back to the quiet start, playing or not.
   sound_.Rewind("ramp");
-  EXPECT_LT(Level(Hear(0.05)), early / 4);
+  EXPECT_LT(test::Level(Hear(0.05)), early / 4);
   sound_.Stop("ramp");
   sound_.Rewind("ramp");
   sound_.Play("ramp", false);
-  EXPECT_LT(Level(Hear(0.05)), early / 4);
+  EXPECT_LT(test::Level(Hear(0.05)), early / 4);
 }
 
 TEST_F(OpenAlSoundTest, ASoundThatEndedPlaysFromTheStartAndALoopGoesRound) {
   Load("short", Tone(0.1, [](double t) { return Sine(441, t); }));
   sound_.Play("short", false);
-  EXPECT_GT(Level(Hear(0.05)), 0.1);
+  EXPECT_GT(test::Level(Hear(0.05)), 0.1);
   Hear(0.1);
-  EXPECT_LT(Level(Hear(0.05)), 1e-4);
+  EXPECT_LT(test::Level(Hear(0.05)), 1e-4);
   sound_.Play("short", false);
-  EXPECT_GT(Level(Hear(0.05)), 0.1);
+  EXPECT_GT(test::Level(Hear(0.05)), 0.1);
   Hear(0.1);
 
   sound_.Play("short", true);
   Hear(0.45);
-  EXPECT_GT(Level(Hear(0.05)), 0.1);
+  EXPECT_GT(test::Level(Hear(0.05)), 0.1);
 }
 
 TEST_F(OpenAlSoundTest, VolumeIsInHundredthsOfADecibel) {
   sound_.Play("tone", true);
-  const double full = Level(Hear(0.2));
+  const double full = test::Level(Hear(0.2));
   ASSERT_GT(full, 0.1);
   sound_.SetVolume("tone", -400);
   Hear(0.05);  // the gain settles
-  EXPECT_NEAR(Level(Hear(0.2)) / full, std::pow(10.0, -0.2), 0.02);
+  EXPECT_NEAR(test::Level(Hear(0.2)) / full, std::pow(10.0, -0.2), 0.02);
   sound_.SetVolume("tone", -10000);
   Hear(0.05);
-  EXPECT_LT(Level(Hear(0.2)), full / 1000);
+  EXPECT_LT(test::Level(Hear(0.2)), full / 1000);
 }
 
 TEST_F(OpenAlSoundTest, FrequencySetsThePitchInHertz) {
   sound_.Play("tone", true);
-  const int own = Crossings(Hear(0.5));
-  EXPECT_NEAR(own, 441, 4);
+  EXPECT_NEAR(test::Crossings(Hear(0.5), 0.02), 441, 4);
   sound_.SetFrequency("tone", kRate * 2);
   Hear(0.05);
-  EXPECT_NEAR(Crossings(Hear(0.5)), 2 * 441, 8);
+  EXPECT_NEAR(test::Crossings(Hear(0.5), 0.02), 2 * 441, 8);
   sound_.SetFrequency("tone", 0);  // the file's own rate
   Hear(0.05);
-  EXPECT_NEAR(Crossings(Hear(0.5)), 441, 4);
+  EXPECT_NEAR(test::Crossings(Hear(0.5), 0.02), 441, 4);
 }
 
 TEST_F(OpenAlSoundTest, AFileThatCannotBeReadIsAnErrorNamingIt) {
   const auto file = dir_.path() / "s-s1.res";
-  try {
-    sound_.Load("s-s1.res", file, SoundControl::Frequency);
-    ADD_FAILURE() << "a missing file loaded";
-  } catch (const FatalError& error) {
-    EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos) << error.what();
-  }
+  const auto load = [&] { sound_.Load("s-s1.res", file, SoundControl::Frequency); };
+  EXPECT_THAT(load, testing::ThrowsMessage<FatalError>(testing::HasSubstr(file.string())));
   dir_.Write("s-s1.res", "RIFF\x10\0\0\0WAVEfmt nonsense");
-  EXPECT_THROW(sound_.Load("s-s1.res", file, SoundControl::Frequency), FatalError);
+  EXPECT_THROW(load(), FatalError);
   // A data chunk claiming 4 GiB in a short file is refused, not allocated.
   std::string huge = Tone(0.01, [](double t) { return Sine(441, t); });
-  huge.replace(40, 4, "\xF0\xFF\xFF\xFF");
-  dir_.Write("s-s1.res", huge);
-  EXPECT_THROW(sound_.Load("s-s1.res", file, SoundControl::Frequency), FatalError);
+  dir_.Write("s-s1.res", huge.replace(40, 4, "\xF0\xFF\xFF\xFF"));
+  EXPECT_THROW(load(), FatalError);
   // The sounds loaded before still play.
   sound_.Play("tone", false);
-  EXPECT_GT(Level(Hear(0.05)), 0.1);
+  EXPECT_GT(test::Level(Hear(0.05)), 0.1);
 }
 
 TEST(OpenAlOutput, AMissingDeviceIsReportedNotFatal) {

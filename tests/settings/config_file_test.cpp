@@ -9,6 +9,7 @@
 namespace quillmoor {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -29,29 +30,25 @@ TEST(ConfigText, MissingFileIsNoConfig) {
   EXPECT_FALSE(ReadConfigText(dir.path() / "folder").has_value());
 }
 
-TEST(ConfigText, ConversionErrorsNameFileLineAndText) {
-  test::TempDir dir;
-  const auto path = dir.Write("Config.ini", "1\r\nport\r\n");
-  const ConfigText config = *ReadConfigText(path);
+// The message of the fatal error the call ends with.
+template <typename Call>
+std::string ErrorOf(Call call) {
   try {
-    config.Int16(2);
-    FAIL() << "no error";
+    call();
   } catch (const FatalError& error) {
-    EXPECT_THAT(error.what(), HasSubstr(path.string()));
-    EXPECT_THAT(error.what(), HasSubstr("строка 2"));
-    EXPECT_THAT(error.what(), HasSubstr("«port»"));
+    return error.what();
   }
+  return "no error";
 }
 
-TEST(ConfigText, UnprintableBytesAreShownEscaped) {
+// Conversion errors name the file, the line and the text, unprintable bytes escaped.
+TEST(ConfigText, ConversionErrorsNameFileLineAndText) {
   test::TempDir dir;
-  const ConfigText config = *ReadConfigText(dir.Write("Config.ini", std::string("\x01\xff", 2)));
-  try {
-    config.Byte(1);
-    FAIL() << "no error";
-  } catch (const FatalError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("«\\x01\\xFF»"));
-  }
+  const auto path = dir.Write("Config.ini", std::string("1\r\nport\r\n\x01\xff", 11));
+  const ConfigText config = *ReadConfigText(path);
+  EXPECT_THAT(ErrorOf([&] { (void)config.Int16(2); }),
+              AllOf(HasSubstr(path.string()), HasSubstr("строка 2"), HasSubstr("«port»")));
+  EXPECT_THAT(ErrorOf([&] { (void)config.Byte(3); }), HasSubstr("«\\x01\\xFF»"));
 }
 
 }  // namespace

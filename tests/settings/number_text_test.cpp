@@ -2,25 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace quillmoor {
 namespace {
 
+// Halves round to even; both decimal separators, blanks, signs and exponents are read.
 TEST(NumberText, WholeNumbersRoundHalvesToEven) {
-  EXPECT_EQ(TextToByte("2.5"), 2);
-  EXPECT_EQ(TextToByte("3.5"), 4);
-  EXPECT_EQ(TextToByte("1,5"), 2);  // the other decimal separator
-  EXPECT_EQ(TextToByte("254.5"), 254);
-  EXPECT_EQ(TextToByte("-0.4"), 0);
+  for (const auto& [text, value] :
+       {std::pair{"2.5", 2}, {"3.5", 4}, {"1,5", 2}, {"254.5", 254}, {"-0.4", 0}, {" 1 ", 1},
+        {"\t7", 7}, {"+7", 7}, {"1e2", 100}, {".5", 0}}) {
+    EXPECT_EQ(TextToByte(text), value) << '"' << text << '"';
+  }
   EXPECT_EQ(TextToInt16("-32768"), -32768);
   EXPECT_EQ(TextToInt16("32767.4"), 32767);
-}
-
-TEST(NumberText, BlanksSignsAndExponents) {
-  EXPECT_EQ(TextToByte(" 1 "), 1);
-  EXPECT_EQ(TextToByte("\t7"), 7);
-  EXPECT_EQ(TextToByte("+7"), 7);
-  EXPECT_EQ(TextToByte("1e2"), 100);
-  EXPECT_EQ(TextToByte(".5"), 0);
   EXPECT_EQ(TextToDouble("5."), 5.0);
   EXPECT_EQ(TextToSingle("0.1"), static_cast<float>(0.1));
 }

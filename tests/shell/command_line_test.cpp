@@ -9,15 +9,11 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-std::variant<CommandLine, std::string> Parse(std::vector<std::string_view> args) {
-  return ParseCommandLine(args);
-}
-
 TEST(CommandLine, EveryOption) {
-  const auto parsed = Parse({"--data", "/games/Data", "--headless", "--ticks=50", "--frame-every",
-                             "10", "--screenshot", "50:a.png", "--screenshot=5:b:c.png",
-                             "--screenshot", "50:d.png", "--clock", "3600.5", "--script", "s.txt",
-                             "--record=r.txt", "--trace", "t.csv"});
+  const auto parsed = ParseCommandLine(
+      {"--data", "/games/Data", "--headless", "--ticks=50", "--frame-every", "10", "--screenshot",
+       "50:a.png", "--screenshot=5:b:c.png", "--screenshot", "50:d.png", "--clock", "3600.5",
+       "--script", "s.txt", "--record=r.txt", "--trace", "t.csv"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed)) << std::get<std::string>(parsed);
   const CommandLine& line = std::get<CommandLine>(parsed);
   EXPECT_EQ(line.dataDirectory, std::filesystem::path("/games/Data"));
@@ -33,7 +29,7 @@ TEST(CommandLine, EveryOption) {
 }
 
 TEST(CommandLine, Defaults) {
-  const CommandLine line = std::get<CommandLine>(Parse({}));
+  const CommandLine line = std::get<CommandLine>(ParseCommandLine({}));
   EXPECT_FALSE(line.headless);
   EXPECT_FALSE(line.ticks.has_value());
   EXPECT_EQ(line.frameEvery, 1);
@@ -60,7 +56,7 @@ TEST(CommandLine, BadInputSaysWhatIsWrong) {
       {{"--script", "s.txt"}, "--script: only with --headless"},
   };
   for (const auto& [args, message] : cases) {
-    const auto parsed = Parse(args);
+    const auto parsed = ParseCommandLine(args);
     ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << message;
     EXPECT_THAT(std::get<std::string>(parsed), HasSubstr(message));
   }

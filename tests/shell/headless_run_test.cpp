@@ -1,11 +1,21 @@
-// The real program, run headless.
+// The real program, run headless: its errors, whole races driven by scripts,
+// its pictures and its sound. The pictures stay in the build folder for a
+// person to see; they are checked by regions that cannot pass by accident.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <span>
+
+#include "besttimes/best_times_file.h"
 #include "support/data_set.h"
 #include "support/run_program.h"
+#include "support/signal_measure.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -13,46 +23,313 @@ namespace {
 
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
+
+// Full throttle from the start; the race ends by itself at tick 7103.
+constexpr std::string_view kRace =
+    "1 click 400 300\n"  // ends the intro
+    "2 move 100 225\n"
+    "3 click 100 225\n"  // Новая Игра
+    "3 down W\n"
+    "7110 down Backspace\n7110 down Backspace\n7110 down Backspace\n"
+    "7111 type Ёж 7\n"
+    "7112 down Return\n"
+    "7113 up Return\n"
+    "7114 click 400 300\n"  // closes the records page
+    "7120 move 100 330\n"
+    "7121 click 100 330\n";  // Выход
+
+using Rgb = std::array<int, 3>;
+
+bool Near(Rgb a, Rgb b, int tolerance) {
+  for (int c = 0; c < 3; ++c) {
+    if (std::abs(a[c] - b[c]) > tolerance) return false;
+  }
+  return true;
+}
+
+const Rgb kWhite = {255, 255, 255}, kHighlight = {255, 255, 180};
+
+// An 800 x 600 picture, empty when the file is not one.
+class Picture {
+ public:
+  explicit Picture(const std::string& file) {
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* pixels = stbi_load(file.c_str(), &width, &height, &channels, 3);
+    if (pixels && width == 800 && height == 600) pixels_.assign(pixels, pixels + 800 * 600 * 3);
+    stbi_image_free(pixels);
+  }
+
+  bool Loaded() const { return !pixels_.empty(); }
+  Rgb At(int x, int y) const {
+    const stbi_uc* p = &pixels_[(std::size_t(y) * 800 + x) * 3];
+    return {p[0], p[1], p[2]};
+  }
+  // Pixels in [x0, x1) x [y0, y1) that pass the test.
+  int Count(int x0, int y0, int x1, int y1, const std::function<bool(Rgb)>& test) const {
+    int count = 0;
+    for (int y = y0; y < y1; ++y) {
+      for (int x = x0; x < x1; ++x) count += test(At(x, y));
+    }
+    return count;
+  }
+  // The same for pixels near the colour.
+  int Count(int x0, int y0, int x1, int y1, Rgb colour, int tolerance) const {
+    return Count(x0, y0, x1, y1, [&](Rgb p) { return Near(p, colour, tolerance); });
+  }
+
+ private:
+  std::vector<stbi_uc> pixels_;
+};
+
+constexpr int kFramesPerTick = 882;  // 20 ms at 44100 Hz
+constexpr double kSilence = 1e-4;
+
+// The left channel of a 16-bit stereo wave file, as written by --audio-out.
+class Mix {
+ public:
+  explicit Mix(const std::string& bytes) {
+    for (std::size_t i = 44; i + 3 < bytes.size(); i += 4) {
+      const auto low = std::uint8_t(bytes[i]), high = std::uint8_t(bytes[i + 1]);
+      left_.push_back(std::int16_t(low | (high << 8)) / 32768.0);
+    }
+  }
+
+  std::int64_t Ticks() const { return std::int64_t(left_.size()) / kFramesPerTick; }
+  // Root mean square over ticks [from, to).
+  double Level(int from, int to) const { return test::Level(Ticks(from, to)); }
+  // Sign changes over ticks [from, to), ignoring noise about zero.
+  int Crossings(int from, int to) const { return test::Crossings(Ticks(from, to), 0.01); }
+
+ private:
+  // Tick n's sound is the 20 ms after it.
+  std::span<const double> Ticks(int from, int to) const {
+    return std::span(left_).subspan(Start(from), Start(to) - Start(from));
+  }
+  static std::size_t Start(int tick) { return std::size_t(tick - 1) * kFramesPerTick; }
+  std::vector<double> left_;
+};
 
 class HeadlessRun : public ::testing::Test {
  protected:
+  HeadlessRun() { test::WriteDataSet(dir_); }
+
+  std::string Path(std::string_view name) const { return (dir_.path() / name).string(); }
+  std::string File(std::string_view name) const { return test::ReadAll(dir_.path() / name); }
+
   test::ProgramResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--headless", "--data", (dir_.path() / "Data").string()});
+    args.insert(args.begin(), {"--headless", "--data", Path("Data")});
     return test::RunProgram(QUILLMOOR_BINARY, args);
+  }
+  test::ProgramResult RunScript(std::string_view script, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--script", dir_.Write("run.script", script).string(),
+                               "--frame-every", "1000"});
+    return Run(args);
+  }
+
+  static std::string Shot(const std::string& name) {
+    return std::string(QUILLMOOR_SCREENSHOT_DIR) + "/" + name + ".png";
+  }
+  void Shoot(std::string_view script, int ticks,
+             const std::vector<std::pair<int, std::string>>& shots) {
+    std::filesystem::create_directories(QUILLMOOR_SCREENSHOT_DIR);
+    std::vector<std::string> args = {"--ticks", std::to_string(ticks)};
+    for (const auto& [tick, name] : shots) {
+      args.push_back("--screenshot");
+      args.push_back(std::to_string(tick) + ":" + Shot(name));
+    }
+    const test::ProgramResult run = RunScript(script, args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+  }
+
+  // Runs with music on or off and returns the mix.
+  Mix Play(int musicOn, std::string_view script, int ticks) {
+    dir_.Write("Data/Config.ini", "1\r\n5002\r\n192.168.0.1\r\n0\r\n" + std::to_string(musicOn) +
+                                      "\r\n0\r\n");
+    const test::ProgramResult run =
+        RunScript(script, {"--ticks", std::to_string(ticks), "--audio-out", Path("mix.wav")});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return Mix(File("mix.wav"));
   }
 
   test::TempDir dir_;
 };
 
-TEST_F(HeadlessRun, NoDataFolder) {
-  const test::ProgramResult run = Run({"--ticks", "1"});
+using Screenshots = HeadlessRun;
+using SoundRun = HeadlessRun;
+
+TEST_F(HeadlessRun, StartErrorsGoToStandardErrorWithStatusOne) {
+  std::filesystem::remove_all(dir_.path() / "Data");
+  test::ProgramResult run = Run({"--ticks", "1"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "Не найдена рабочая директория\n");
   EXPECT_THAT(run.out, IsEmpty());
-}
 
-TEST_F(HeadlessRun, NoMapFile) {
-  dir_.Write("Data/Config.ini", "1\r\n");
-  const test::ProgramResult run = Run({"--ticks", "1"});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "Файл карты не найден\n");
-}
-
-TEST_F(HeadlessRun, ABrokenFileIsNamedWithItsLine) {
   dir_.Write("Data/map.res", "0");
   dir_.Write("Data/Config.ini", "1\r\nfive thousand\r\n");
-  const test::ProgramResult run = Run({"--ticks", "1"});
+  run = Run({"--ticks", "1"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_THAT(run.err, HasSubstr("Config.ini, строка 2: «five thousand»"));
 }
 
-TEST_F(HeadlessRun, UsageErrorsEndWithStatusTwo) {
-  const test::ProgramResult run = Run({"--ticks", "many"});
-  EXPECT_EQ(run.exitCode, 2);
-  EXPECT_THAT(run.err, HasSubstr("Usage: quillmoor"));
+TEST_F(HeadlessRun, UsageAndScriptErrorsEndWithStatusTwo) {
+  const test::ProgramResult usage = Run({"--ticks", "many"});
+  EXPECT_EQ(usage.exitCode, 2);
+  EXPECT_THAT(usage.err, HasSubstr("Usage: quillmoor"));
+  const test::ProgramResult script = RunScript("1 click 1 2\n2 jump\n", {"--ticks", "10"});
+  EXPECT_EQ(script.exitCode, 2);
+  EXPECT_THAT(script.err, HasSubstr("script line 2"));
   const test::ProgramResult help = test::RunProgram(QUILLMOOR_BINARY, {"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_THAT(help.out, HasSubstr("--screenshot TICK:FILE"));
+}
+
+TEST_F(HeadlessRun, ARecordRaceSavesTheTableAndReplaysToTheSameTrace) {
+  const test::ProgramResult run =
+      RunScript(kRace, {"--trace", Path("trace.csv"), "--record", Path("session.script")});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+
+  const std::string trace = File("trace.csv");
+  EXPECT_THAT(trace, StartsWith("tick,GameState,CameraMode,Speed,Distance,RaceTime,"));
+  // Exit closes the game 20 menu ticks after the click, on tick 7140.
+  EXPECT_THAT(trace, HasSubstr("\n7140,4,"));
+  EXPECT_THAT(trace, Not(HasSubstr("\n7141,")));
+  // The network link stays closed all the way: every row ends with its text.
+  std::size_t rows = 0, closed = 0;
+  for (std::size_t end = trace.find('\n'); end != std::string::npos;
+       end = trace.find('\n', end + 1), ++rows) {
+    closed += std::string_view(trace).substr(0, end).ends_with(",Порт закрыт");
+  }
+  EXPECT_EQ(closed, rows - 1);  // all but the header
+
+  const NameRows names = DecodeNames(File("Data/Ch1.res"), "Ch1.res").value();
+  const TimeRows times = DecodeTimes(File("Data/Ch2.res"), "Ch2.res").value();
+  EXPECT_EQ(names, (NameRows{"", "Ёж 7", "Bo", "Вий", "Dee"}));
+  EXPECT_NEAR(times[1], 119.99, 0.005);  // 2000 ticks to top speed, no pads
+  EXPECT_EQ((std::vector<float>{times[2], times[3], times[4]}), (std::vector<float>{165, 180, 200}));
+
+  test::WriteDataSet(dir_);
+  const test::ProgramResult replay =
+      RunScript(File("session.script"), {"--trace", Path("replayed.csv")});
+  ASSERT_EQ(replay.exitCode, 0) << replay.err;
+  EXPECT_EQ(File("replayed.csv"), trace);
+}
+
+TEST_F(HeadlessRun, QuitEndsTheRunBeforeItsTick) {
+  const test::ProgramResult run =
+      RunScript("5 quit\n", {"--ticks", "100", "--trace", Path("t.csv")});
+  EXPECT_EQ(run.exitCode, 0);
+  const std::string trace = File("t.csv");
+  EXPECT_THAT(trace, HasSubstr("\n4,4,2,"));
+  EXPECT_THAT(trace, Not(HasSubstr("\n5,")));
+}
+
+// A session recorded in a real window replays headless to the same ticks.
+TEST_F(HeadlessRun, ARealWindowedSessionReplaysToTheSameTrace) {
+  if (std::system("command -v xvfb-run >/dev/null && command -v xdotool >/dev/null") != 0) {
+    GTEST_SKIP() << "needs xvfb-run and xdotool";
+  }
+  const test::ProgramResult session = test::RunProgram(
+      "/usr/bin/env", {"xvfb-run", "-a", "-s", "-screen 0 1024x768x24",
+                       QUILLMOOR_SOURCE_DIR "/tests/shell/data/windowed_session.sh",
+                       QUILLMOOR_BINARY, Path("Data"), Path("session.txt"), Path("windowed.csv")});
+  ASSERT_EQ(session.exitCode, 0) << session.err;
+
+  test::WriteDataSet(dir_);
+  const test::ProgramResult replay = Run({"--script", Path("session.txt"), "--ticks", "400",
+                                          "--frame-every", "100", "--trace", Path("replayed.csv")});
+  ASSERT_EQ(replay.exitCode, 0) << replay.err;
+  EXPECT_EQ(File("replayed.csv"), File("windowed.csv"));
+  EXPECT_THAT(File("session.txt"), HasSubstr(" click "));
+}
+
+TEST_F(Screenshots, IntroMenuAndPages) {
+  Shoot("301 move 100 260\n"                     // over Рекорды
+        "320 move 100 225\n320 click 100 300\n"  // Авторы: the credits
+        "330 click 400 300\n"                    // closes them
+        "340 click 100 265\n",                   // Рекорды: the table
+        350, {{50, "intro"}, {310, "menu"}, {325, "credits"}, {345, "best_times"}});
+  const Picture intro(Shot("intro")), menu(Shot("menu"));
+  const Picture credits(Shot("credits")), table(Shot("best_times"));
+  ASSERT_TRUE(intro.Loaded() && menu.Loaded() && credits.Loaded() && table.Loaded());
+
+  // The version text, white, at the bottom right; the intro image elsewhere.
+  EXPECT_GT(intro.Count(708, 548, 760, 570, kWhite, 40), 20);
+  EXPECT_EQ(intro.Count(0, 0, 800, 600, {150, 190, 255}, 2), 0);
+  // "Новая Игра" white, "Рекорды" under the pointer, at their rows.
+  EXPECT_GT(menu.Count(78, 218, 175, 242, kWhite, 30), 30);
+  EXPECT_GT(menu.Count(78, 253, 175, 277, kHighlight, 30), 30);
+  EXPECT_EQ(menu.Count(78, 253, 175, 277, kWhite, 10), 0);
+  // The table's first row where the menu had nothing; the item list gone.
+  EXPECT_GT(table.Count(198, 280, 292, 300, kWhite, 30), 30);
+  EXPECT_LT(menu.Count(198, 280, 292, 300, kWhite, 30), 5);
+  EXPECT_LT(table.Count(78, 218, 175, 242, kWhite, 30), 5);
+  EXPECT_LT(credits.Count(78, 218, 175, 242, kWhite, 30), 5);
+}
+
+TEST_F(Screenshots, ARaceItsNeedleAndProgress) {
+  Shoot("1 click 400 300\n2 click 100 225\n200 down W\n", 2300,
+      {{150, "race_start"}, {1200, "race_mid"}, {2300, "race_fast"}});
+  const Picture start(Shot("race_start")), mid(Shot("race_mid")), fast(Shot("race_fast"));
+  ASSERT_TRUE(start.Loaded() && mid.Loaded() && fast.Loaded());
+  // The race clock's text, white, near the top left.
+  EXPECT_GT(mid.Count(28, 36, 120, 56, kWhite, 40), 20);
+  // The needle turns with the speed: the dial's pixels change.
+  int changed = 0;
+  for (int y = 380; y < 560; ++y) {
+    for (int x = 10; x < 190; ++x) changed += !Near(start.At(x, y), fast.At(x, y), 40);
+  }
+  EXPECT_GT(changed, 200);
+  // The progress fill grows along the bar at the bottom left.
+  const auto filled = [](const Picture& p) {
+    return p.Count(10, 568, 190, 588, [](Rgb c) { return c[0] + c[1] + c[2] > 450; });
+  };
+  EXPECT_GT(filled(fast), filled(start));
+}
+
+TEST_F(Screenshots, ARaceWithSpeedBlurAndOverlayDrawsWithoutAGlError) {
+  dir_.Write("Data/Config.ini", "1\r\n5002\r\n192.168.0.1\r\n1\r\n1\r\n1\r\n");
+  Shoot("1 click 400 300\n2 click 100 225\n150 down W\n", 1500, {{1500, "race_blurred"}});
+  const Picture blurred(Shot("race_blurred"));
+  ASSERT_TRUE(blurred.Loaded());
+  EXPECT_GT(blurred.Count(28, 36, 120, 56, kWhite, 60), 10);
+}
+
+TEST_F(SoundRun, MenuMusicStartsWhenTheIntroEnds) {
+  const Mix mix = Play(1, "100 click 400 300\n", 200);
+  ASSERT_EQ(mix.Ticks(), 200);
+  EXPECT_LT(mix.Level(1, 100), kSilence);
+  EXPECT_GT(mix.Level(110, 200), 0.02);
+}
+
+TEST_F(SoundRun, WithoutMusicTheMenuHasOnlyItsButtonSounds) {
+  const Mix mix = Play(0, "100 click 400 300\n150 move 100 225\n171 click 100 300\n", 200);
+  ASSERT_EQ(mix.Ticks(), 200);
+  EXPECT_LT(mix.Level(1, 150), kSilence);
+  EXPECT_GT(mix.Level(150, 155), 0.01);  // the pointer enters Новая Игра
+  EXPECT_LT(mix.Level(160, 171), kSilence);
+  EXPECT_GT(mix.Level(171, 175), 0.01);  // Авторы chosen
+  EXPECT_LT(mix.Level(185, 200), kSilence);
+}
+
+TEST_F(SoundRun, TheEnginePitchClimbsWithTheSpeed) {
+  // A race on an empty track: idle a while, then full throttle.
+  const Mix mix = Play(0, "1 click 400 300\n2 click 100 225\n600 down W\n", 1500);
+  ASSERT_EQ(mix.Ticks(), 1500);
+  const int idle = mix.Crossings(500, 550), fast = mix.Crossings(1450, 1500);
+  EXPECT_GT(mix.Level(500, 550), 0.01);
+  EXPECT_GT(idle, 0);
+  EXPECT_GT(fast, 5 * idle / 2) << "idle " << idle << ", fast " << fast;
+}
+
+TEST_F(SoundRun, AMissingSoundFileOrAnUnwritableMixFileIsNamedAndEndsTheRun) {
+  const test::ProgramResult unwritable = Run({"--ticks", "5", "--audio-out", Path("no/mix.wav")});
+  EXPECT_EQ(unwritable.exitCode, 1);
+  EXPECT_NE(unwritable.err.find("mix.wav"), std::string::npos) << unwritable.err;
+  std::filesystem::remove(dir_.path() / "Data" / "s-s1.res");
+  const test::ProgramResult missing = Run({"--ticks", "10", "--audio-out", Path("mix.wav")});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.err.find("s-s1.res"), std::string::npos) << missing.err;
 }
 
 }  // namespace

@@ -1,15 +1,22 @@
-#include <algorithm>
+// Start-up and shut-down: what the game takes and lets go, and in which order.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "graphics/device_setup.h"
 #include "graphics/vertex_buffer.h"
+#include "input/cursor.h"
+#include "platform/recording/recording_platform.h"
 #include "shell/frame_tick.h"
 #include "shell/game.h"
+#include "shell/shutdown.h"
 #include "shell/startup.h"
+#include "simulation/game_tick.h"
+#include "simulation/race_control.h"
 #include "support/data_set.h"
-#include "platform/recording/recording_platform.h"
+#include "support/loaded_game.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -19,6 +26,7 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 class Startup : public ::testing::Test {
@@ -72,18 +80,6 @@ TEST_F(Startup, InAWindowStepByStep) {
   EXPECT_EQ(game_.graphics.AspectRatio, static_cast<float>(1024.0 / 768.0));
   EXPECT_EQ(game_.graphics.ClearColor, 0x0096BEFFu);
   EXPECT_TRUE(game_.shell.Timer1Enabled);
-}
-
-TEST_F(Startup, FullScreenMaximisesAndDropsTheBorderBeforeTheDevice) {
-  dir_.Write("Data/Config.ini", "2\r\n");
-  ASSERT_EQ(Load(), "");
-  EXPECT_THAT(std::vector(services_.log.calls.begin(), services_.log.calls.begin() + 3),
-              ElementsAre("Window.Maximize", "Window.RemoveBorder", "CreateDevice fullscreen 800x600"));
-  EXPECT_EQ(game_.graphics.AspectRatio, 800.0f / 600.0f);
-}
-
-TEST_F(Startup, TheLightAndTheCamera) {
-  ASSERT_EQ(Load(), "");
   const Light& light = services_.graphics.device->lights[0];
   EXPECT_EQ(light.Type, LightType::Directional);
   EXPECT_EQ(light.Diffuse, (ColourValue{0.01f, 0.01f, 0.01f, 0}));
@@ -96,30 +92,27 @@ TEST_F(Startup, TheLightAndTheCamera) {
             LookAtLH(vec3(-10, 7, -9), vec3(1, 5, -9), vec3(0, 1, 0)));
 }
 
-TEST_F(Startup, NoDataFolderStopsBeforeAnythingElse) {
+TEST_F(Startup, FullScreenMaximisesAndDropsTheBorderBeforeTheDevice) {
+  dir_.Write("Data/Config.ini", "2\r\n");
+  ASSERT_EQ(Load(), "");
+  EXPECT_THAT(std::vector(services_.log.calls.begin(), services_.log.calls.begin() + 3),
+              ElementsAre("Window.Maximize", "Window.RemoveBorder", "CreateDevice fullscreen 800x600"));
+  EXPECT_EQ(game_.graphics.AspectRatio, 800.0f / 600.0f);
+}
+
+TEST_F(Startup, FileErrorsAreCriticalAndStopBeforeTheDevice) {
+  std::filesystem::remove(dir_.path() / "Data/map.res");
+  EXPECT_EQ(Load(), "Файл карты не найден");
+  EXPECT_EQ(icon_, MessageIcon::Critical);
+  dir_.Write("Data/Config.ini", "x\r\n");
+  EXPECT_THAT(Load(), StartsWith("Ошибка в файле"));  // the configuration comes first
   std::filesystem::remove_all(dir_.path() / "Data");
+  icon_ = MessageIcon::None;
   EXPECT_EQ(Load(), "Не найдена рабочая директория");
   EXPECT_EQ(icon_, MessageIcon::Critical);
-  EXPECT_THAT(services_.log.calls, IsEmpty());
-}
-
-TEST_F(Startup, ADataFileCountsAsTheFolder) {
-  std::filesystem::remove_all(dir_.path() / "Data");
-  dir_.Write("Data", "");
+  dir_.Write("Data", "");  // a file counts as the folder
   EXPECT_EQ(Load(), "Файл карты не найден");
-}
-
-TEST_F(Startup, NoMapStopsBeforeTheDevice) {
-  std::filesystem::remove(dir_.path() / "Data/map.res");
-  EXPECT_EQ(Load(), "Файл карты не найден");
-  EXPECT_EQ(icon_, MessageIcon::Critical);
   EXPECT_THAT(services_.log.calls, IsEmpty());
-}
-
-TEST_F(Startup, TheConfigurationIsReadBeforeTheMap) {
-  std::filesystem::remove(dir_.path() / "Data/map.res");
-  dir_.Write("Data/Config.ini", "x\r\n");
-  EXPECT_THAT(Load(), StartsWith("Ошибка в файле"));
 }
 
 TEST_F(Startup, NoDeviceIsAPlainMessage) {
@@ -153,13 +146,9 @@ TEST_F(Startup, OneFrameIsOneClearOneSceneOnePresent) {
 }
 
 // Models, images and the vertex buffer at start-up.
-class Resources : public Startup {
- protected:
-  void Remove(std::string_view file) { std::filesystem::remove(dir_.path() / "Data" / file); }
-  RecordingDevice& device() { return *services_.graphics.device; }
-};
+using Resources = Startup;
 
-TEST_F(Resources, EveryModelAndImageLoadsInItsSlot) {
+TEST_F(Resources, EveryModelImageAndVertexLoadsInItsSlot) {
   ASSERT_EQ(Load(), "");
   const std::vector<std::string> models = services_.log.Starting("LoadMeshFromX ");
   ASSERT_EQ(models.size(), 10u);
@@ -176,10 +165,17 @@ TEST_F(Resources, EveryModelAndImageLoadsInItsSlot) {
   for (TextureId image : game_.graphics.ImageTextures) EXPECT_TRUE(image);
   EXPECT_THAT(services_.log.calls, Contains("CreateRenderTarget 800x600"));
   EXPECT_EQ(game_.sim.ObjectSlots[3].Y, -2.57f);
+  // The unit quad from vertex six, and the last vertex.
+  ASSERT_EQ(services_.graphics.device->vertexBuffers.size(), 1u);
+  const std::vector<WorldVertex>& vertices = services_.graphics.device->vertexBuffers[0];
+  ASSERT_EQ(vertices.size(), 14u);
+  EXPECT_EQ(vertices[kUnitQuadStart], (WorldVertex{-0.5f, 0.5f, 0, 0, 0, -1, 0, 0}));
+  EXPECT_EQ(vertices[9], (WorldVertex{0.5f, -0.5f, 0, 0, 0, -1, 1, 1}));
+  EXPECT_EQ(vertices[13], (WorldVertex{-2.5f, 0, 140, 0, 1, 0, 1, 28}));
 }
 
 TEST_F(Resources, AMissingCraftEndsStartUpAfterThreeModels) {
-  Remove("Fly.X");
+  std::filesystem::remove(dir_.path() / "Data" / "Fly.X");
   EXPECT_EQ(Load(), "Невозможно инициалтзировать буфер вершин.4");
   EXPECT_EQ(icon_, MessageIcon::None);
   EXPECT_THAT(services_.log.Starting("LoadMeshFromX "),
@@ -188,7 +184,7 @@ TEST_F(Resources, AMissingCraftEndsStartUpAfterThreeModels) {
 }
 
 TEST_F(Resources, AMissingModelTextureLeavesTheModelUntextured) {
-  Remove("t-Woods.res");
+  std::filesystem::remove(dir_.path() / "Data" / "t-Woods.res");
   ASSERT_EQ(Load(), "");
   ASSERT_FALSE(game_.graphics.Meshes[3].Textures.empty());
   for (TextureId texture : game_.graphics.Meshes[3].Textures) EXPECT_FALSE(texture);
@@ -196,19 +192,100 @@ TEST_F(Resources, AMissingModelTextureLeavesTheModelUntextured) {
 }
 
 TEST_F(Resources, AMissingImageEndsStartUpNamingIt) {
-  Remove("i-005.res");
+  std::filesystem::remove(dir_.path() / "Data" / "i-005.res");
   EXPECT_THAT(Load(), HasSubstr("i-005.res"));
   EXPECT_EQ(services_.log.Starting("CreateTextureFromFile i-").size(), 6u);  // five, then it
 }
 
-TEST_F(Resources, TheVertexBufferHoldsTheUnitQuadFromVertexSix) {
-  ASSERT_EQ(Load(), "");
-  ASSERT_EQ(device().vertexBuffers.size(), 1u);
-  const std::vector<WorldVertex>& vertices = device().vertexBuffers[0];
-  ASSERT_EQ(vertices.size(), 14u);
-  EXPECT_EQ(vertices[kUnitQuadStart], (WorldVertex{-0.5f, 0.5f, 0, 0, 0, -1, 0, 0}));
-  EXPECT_EQ(vertices[9], (WorldVertex{0.5f, -0.5f, 0, 0, 0, -1, 1, 1}));
-  EXPECT_EQ(vertices[13], (WorldVertex{-2.5f, 0, 140, 0, 1, 0, 1, 28}));
+// What the window's unload lets go, and in which order.
+class Shutdown : public ::testing::Test {
+ protected:
+  std::vector<std::string>& Log() { return g_.services.log.calls; }
+
+  // The calls from the first one starting with `prefix`.
+  std::vector<std::string> From(std::string_view prefix) {
+    const auto first = std::find_if(Log().begin(), Log().end(),
+                                    [&](const std::string& call) { return call.starts_with(prefix); });
+    return {first, Log().end()};
+  }
+
+  void Ticks(int n) {
+    for (int i = 0; i < n; ++i) GameTick(g_.game);
+  }
+
+  test::LoadedGame g_;
+};
+
+// Every call the graphics release makes, in order, for the loaded game.
+std::vector<std::string> GraphicsReleases(const Game& game) {
+  const GraphicsState& g = game.graphics;
+  std::vector<std::string> calls = {"ReleaseVertexBuffer " + std::to_string(g.VertexBuffer.value)};
+  for (const TextureId image : g.ImageTextures) {
+    calls.push_back("ReleaseTexture " + std::to_string(image.value));
+  }
+  calls.push_back("ReleaseTexture " + std::to_string(g.BlurRender.texture.value));
+  for (int slot = 0; slot <= g.LastMesh; ++slot) {
+    for (const TextureId texture : g.Meshes[slot].Textures) {
+      if (texture) calls.push_back("ReleaseTexture " + std::to_string(texture.value));
+    }
+    calls.push_back("ReleaseMesh " + std::to_string(g.Meshes[slot].Mesh.value));
+  }
+  calls.push_back("Device.Release");
+  return calls;
+}
+
+TEST_F(Shutdown, ExitStopsTheTimersThenClosesTheLinkShowsThePointerAndLetsAllGo) {
+  g_.game.sim.IntroActive = false;
+  RequestExit(g_.game);
+  Ticks(20);
+  ASSERT_TRUE(g_.game.shell.Unloaded);
+  EXPECT_FALSE(g_.game.shell.Timer1Enabled);
+  EXPECT_FALSE(g_.game.shell.Timer2Enabled);
+  const std::vector<std::string> expectedGraphics = GraphicsReleases(g_.game);
+  g_.services.log.Clear();
+
+  Form_Unload(g_.game);
+  const std::vector<std::string> calls = Log();
+  ASSERT_GE(calls.size(), 16u);
+  EXPECT_EQ(calls[0], "Socket.Close");
+  EXPECT_THAT(calls[1], StartsWith("Window.ShowCursor 1"));
+  std::vector<std::string> sounds = From("Sound.");
+  ASSERT_GE(sounds.size(), 13u);
+  sounds.resize(13);
+  EXPECT_THAT(sounds, ElementsAre("Sound.Stop s-myz.res", "Sound.Stop s-s1.res",
+                                  "Sound.Release s-ac.res", "Sound.Release s-zel.res",
+                                  "Sound.Release s-krasn.res", "Sound.Release s-s1.res",
+                                  "Sound.Release s-zap1.res", "Sound.Release s-01.res",
+                                  "Sound.Release s-dm1.res", "Sound.Release s-razg.res",
+                                  "Sound.Release s-myz.res", "Sound.Release s-br01.res",
+                                  "Sound.Close"));
+  EXPECT_EQ(From("Release"), expectedGraphics);  // everything after the sound
+  EXPECT_FALSE(g_.game.graphics.Device);
+}
+
+TEST_F(Shutdown, TheCloseBoxInARaceStopsTheEngineAndReleasesTheMusicWithTheRest) {
+  g_.game.sim.IntroActive = false;
+  BeginNewRace(g_.game);
+  Ticks(200);
+  ASSERT_EQ(g_.game.sim.GameState, game_state::Race);
+  g_.services.log.Clear();
+  Form_Unload(g_.game);
+  const std::vector<std::string> sounds = g_.services.log.Starting("Sound.");
+  EXPECT_THAT(sounds, Contains("Sound.Stop s-s1.res"));
+  EXPECT_THAT(sounds, Not(Contains("Sound.Stop s-br01.res")));
+  EXPECT_THAT(sounds, Contains("Sound.Release s-br01.res"));
+  EXPECT_TRUE(g_.game.shell.Unloaded);
+}
+
+TEST_F(Shutdown, ThePointerIsVisibleHoweverOftenItWasHiddenAndItAllRunsOnce) {
+  for (int i = 0; i < 5; ++i) HideMouseCursor(g_.game);
+  g_.services.window.cursorCounter -= 3;  // hidden more than the game knows
+  Form_Unload(g_.game);
+  EXPECT_GE(g_.services.window.cursorCounter, 0);
+  g_.services.log.Clear();
+  Form_Unload(g_.game);
+  Cleanup(g_.game);
+  EXPECT_THAT(Log(), IsEmpty());
 }
 
 }  // namespace

@@ -10,10 +10,9 @@ namespace quillmoor {
 namespace {
 
 TEST(PolarOffsetTest, RightAnglesAreExact) {
-  const Polar up = PolarOffset(2, 90, 1, 1);
+  const Polar up = PolarOffset(2, 90, 1, 1), ahead = PolarOffset(2, 0, 1, 1);
   EXPECT_EQ(up.p1, 1.0);
   EXPECT_EQ(up.p2, -1.0);
-  const Polar ahead = PolarOffset(2, 0, 1, 1);
   EXPECT_EQ(ahead.p1, 3.0);
   EXPECT_EQ(ahead.p2, 1.0);
   EXPECT_EQ(PolarOffset(2, 180, 0, 0).p1, -2.0);
@@ -38,6 +37,7 @@ TEST(CameraTest, TheFlyInTakes137TicksFromTheMenuPose) {
   test::LoadedGame g;
   PlaceMenuCamera(g.game);
   const CameraPoints& c = g.game.graphics.Camera;
+  // The first tick each point reaches its place.
   int eyeX = 0, eyeY = 0, atY = 0, atZ = 0, arrived = 0;
   for (int tick = 1; tick <= 200 && !arrived; ++tick) {
     if (FlyInStep(g.game)) arrived = tick;
@@ -46,16 +46,13 @@ TEST(CameraTest, TheFlyInTakes137TicksFromTheMenuPose) {
     if (!atY && c.AtY == -2.4f) atY = tick;
     if (!atZ && c.AtZ == 1) atZ = tick;
   }
-  EXPECT_EQ(arrived, 137);
-  EXPECT_EQ(eyeX, 100);
-  EXPECT_EQ(eyeY, 95);
-  EXPECT_EQ(atY, 38);
-  EXPECT_EQ(atZ, 51);
+  EXPECT_EQ((std::vector<int>{arrived, eyeX, eyeY, atY, atZ}),
+            (std::vector<int>{137, 100, 95, 38, 51}));
   EXPECT_EQ(c.EyeZ, static_cast<float>(-0.8));
   EXPECT_FALSE(g.game.sim.MenuViewParked);
 }
 
-TEST(MenuMotionTest, TheFlyerCrossesIn1157TicksAndStartsAgain) {
+TEST(MenuMotionTest, TheFlyerCrossesIn1157TicksAndThePulseTurnsEvery200) {
   SimulationState s;
   int ticks = 0;
   do {
@@ -64,10 +61,7 @@ TEST(MenuMotionTest, TheFlyerCrossesIn1157TicksAndStartsAgain) {
   } while (s.FlyerPos.X != 10);
   EXPECT_EQ(ticks, 1157);
   EXPECT_EQ(s.FlyerPos.Z, -14.0f);
-}
 
-TEST(MenuMotionTest, ThePulseRisesAndFallsEvery200Ticks) {
-  SimulationState s;
   float highest = 0;
   int turns = 0;
   bool falling = false;
@@ -75,36 +69,30 @@ TEST(MenuMotionTest, ThePulseRisesAndFallsEvery200Ticks) {
     MenuPulseStep(s);
     highest = std::max(highest, s.MenuPulse);
     EXPECT_GE(s.MenuPulse, 0.0f);
-    if (s.MenuPulseFalling != falling) ++turns;
+    turns += s.MenuPulseFalling != falling;
     falling = s.MenuPulseFalling;
   }
   EXPECT_LE(highest, 0.3f);
   EXPECT_EQ(turns, 4);
 }
 
-// Ticks spent in each phase over one cycle.
-std::vector<int> PhaseLengths(std::uint8_t start) {
+TEST(ColourCycleTest, PhasesLast2000Then4000Then6000Ticks) {
   SimulationState s;
-  StartColourCycle(s, start);
+  StartColourCycle(s, 1);
   std::vector<int> lengths(7);
   for (int tick = 0; tick < 18000; ++tick) {
     CycleColour(s);
     ++lengths[s.TintPhase];
   }
-  return lengths;
-}
-
-TEST(ColourCycleTest, PhasesLast2000Then4000Then6000Ticks) {
-  const std::vector<int> lengths = PhaseLengths(1);
   // Single-precision steps of 0.0001 drift a few ticks from the round numbers.
   for (int phase = 1; phase <= 4; ++phase) EXPECT_NEAR(lengths[phase], 2000, 10) << phase;
   EXPECT_NEAR(lengths[5], 4000, 20);
   EXPECT_NEAR(lengths[6], 6000, 30);
 }
 
-TEST(ColourCycleTest, PhaseFiveBringsGreenBackWhileRedFalls) {
+TEST(ColourCycleTest, APhaseChangeTakesTheNextPhasesStepAtOnce) {
   SimulationState s;
-  StartColourCycle(s, 5);
+  StartColourCycle(s, 5);  // green comes back while red falls
   for (int tick = 0; tick < 1000; ++tick) CycleColour(s);
   EXPECT_NEAR(s.CycleGreen, 0.9f, 1e-3);
   EXPECT_NEAR(s.CycleRed, 0.9f, 1e-3);
@@ -114,10 +102,7 @@ TEST(ColourCycleTest, PhaseFiveBringsGreenBackWhileRedFalls) {
   while (s.TintPhase == 5) CycleColour(s);
   EXPECT_EQ(s.TintPhase, 6);
   EXPECT_EQ(s.CycleRed, 0.6f + s.CycleStep);  // phase 6 stepped in the same call
-}
 
-TEST(ColourCycleTest, APhaseChangeTakesTheNextPhasesStepAtOnce) {
-  SimulationState s;
   StartColourCycle(s, 3);
   s.CycleBlue = 0.4001f;
   CycleColour(s);  // blue reaches 0.4: phase 4 starts and green falls

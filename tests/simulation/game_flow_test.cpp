@@ -14,7 +14,9 @@
 namespace quillmoor {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::Contains;
+using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -24,6 +26,8 @@ class GameFlowTest : public ::testing::Test {
  protected:
   SimulationState& sim() { return g_.game.sim; }
   std::vector<std::string> Sounds() const { return g_.services.log.Starting("Sound."); }
+  int Cursor() const { return g_.services.window.cursorCounter; }
+  void ClearLog() { g_.services.log.Clear(); }
 
   void Ticks(int n) {
     for (int i = 0; i < n; ++i) GameTick(g_.game);
@@ -35,44 +39,23 @@ class GameFlowTest : public ::testing::Test {
     g_.services.keyboard.Release(key);
     Ticks(1);
   }
-  void StartRace() {
+  void BeginRace() {
     sim().IntroActive = false;
     BeginNewRace(g_.game);
+  }
+  void StartRace() {
+    BeginRace();
     Ticks(137);
     ASSERT_EQ(sim().GameState, game_state::Race);
-    g_.services.log.Clear();
+    ClearLog();
+  }
+  void PlaceCraft(float distance, float speed) {
+    sim().Distance = distance;
+    sim().Speed = speed;
   }
 
   test::LoadedGame g_;
 };
-
-TEST_F(GameFlowTest, TheIntroEndsAfter300MenuTicksWithTheMusic) {
-  Ticks(298);  // the start-up ran the first
-  EXPECT_TRUE(sim().IntroActive);
-  EXPECT_THAT(Sounds(), IsEmpty());
-  Ticks(1);
-  EXPECT_FALSE(sim().IntroActive);
-  EXPECT_THAT(Sounds(), ElementsAre("Sound.Play s-myz.res looping"));
-}
-
-TEST_F(GameFlowTest, ANewRaceFliesInThenStartsWithItsSounds) {
-  sim().IntroActive = false;
-  BeginNewRace(g_.game);
-  EXPECT_THAT(Sounds(), ElementsAre("Sound.Stop s-myz.res", "Sound.Play s-br01.res looping",
-                                    "Sound.Play s-01.res once", "Sound.Volume s-br01.res -400"));
-  EXPECT_LT(g_.services.window.cursorCounter, 0);
-  g_.services.log.Clear();
-  Ticks(136);
-  EXPECT_EQ(sim().GameState, game_state::Menu);
-  Ticks(1);
-  EXPECT_EQ(sim().GameState, game_state::Race);
-  EXPECT_TRUE(sim().HintActive);
-  EXPECT_THAT(Sounds(), ElementsAre("Sound.Play s-ac.res once", "Sound.Volume s-ac.res -400",
-                                    "Sound.Play s-s1.res looping"));
-  g_.services.log.Clear();
-  Ticks(1);
-  EXPECT_THAT(Sounds(), ElementsAre("Sound.Frequency s-s1.res 5000"));
-}
 
 TEST_F(GameFlowTest, EscPausesOncePerPressAndResumes) {
   StartRace();
@@ -80,53 +63,48 @@ TEST_F(GameFlowTest, EscPausesOncePerPressAndResumes) {
   Ticks(5);
   EXPECT_EQ(sim().GameState, game_state::Menu);
   EXPECT_EQ(sim().CanContinue, 1);
-  EXPECT_GE(g_.services.window.cursorCounter, 0);
+  EXPECT_GE(Cursor(), 0);
   EXPECT_EQ(g_.game.graphics.FieldOfView, 45.0f);
   EXPECT_THAT(Sounds(), ElementsAre("Sound.Play s-myz.res looping", "Sound.Stop s-s1.res",
                                     "Sound.Stop s-br01.res"));
   g_.services.keyboard.Release(vk::Escape);
   Ticks(1);
-  g_.services.log.Clear();
+  ClearLog();
   Tap(vk::Escape);
   EXPECT_EQ(sim().GameState, game_state::Race);
-  EXPECT_LT(g_.services.window.cursorCounter, 0);
+  EXPECT_LT(Cursor(), 0);
   EXPECT_THAT(Sounds(), testing::IsSupersetOf({"Sound.Play s-br01.res looping",
                                                "Sound.Stop s-myz.res",
                                                "Sound.Play s-s1.res looping"}));
 }
 
-TEST_F(GameFlowTest, EscInTheTitleMenuDoesNothingAndEnterOnlyActsInARace) {
+TEST_F(GameFlowTest, EscOutsideARaceOnlyActsWhenItCanContinueAndEnterOnlyInARace) {
   sim().IntroActive = false;
   Tap(vk::Escape);
   Tap(vk::Return);
   EXPECT_EQ(sim().GameState, game_state::Menu);
   EXPECT_EQ(sim().CameraMode, 2);
-  StartRace();
+
+  BeginRace();
+  Ticks(10);
+  Tap(vk::Escape);  // during the fly-in
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  sim().CanContinue = 1;  // a new game chosen from the pause menu
+  ClearLog();
+  Tap(vk::Escape);
+  EXPECT_EQ(sim().GameState, game_state::Race);
+  EXPECT_FALSE(sim().HintActive);
+  EXPECT_THAT(Sounds(), Not(Contains(HasSubstr("s-ac.res"))));
+
   Tap(vk::Return);
   EXPECT_EQ(sim().CameraMode, 3);
   Tap(vk::Return);
   EXPECT_EQ(sim().CameraMode, 2);
 }
 
-TEST_F(GameFlowTest, EscDuringTheFlyInOnlyActsWhenARaceCanContinue) {
-  sim().IntroActive = false;
-  BeginNewRace(g_.game);
-  Ticks(10);
-  Tap(vk::Escape);
-  EXPECT_EQ(sim().GameState, game_state::Menu);
-
-  sim().CanContinue = 1;  // a new game chosen from the pause menu
-  g_.services.log.Clear();
-  Tap(vk::Escape);
-  EXPECT_EQ(sim().GameState, game_state::Race);
-  EXPECT_FALSE(sim().HintActive);
-  EXPECT_THAT(Sounds(), Not(Contains(HasSubstr("s-ac.res"))));
-}
-
 TEST_F(GameFlowTest, TheFinishingTickAlsoRunsTheMenuTick) {
   StartRace();
-  sim().Distance = 10001;
-  sim().Speed = 0.0004f;
+  PlaceCraft(10001, 0.0004f);
   Ticks(1);
   EXPECT_EQ(sim().GameState, game_state::Menu);
   EXPECT_EQ(g_.game.graphics.Camera.EyeX, -10.0f);  // the menu pose, this same tick
@@ -139,30 +117,22 @@ TEST_F(GameFlowTest, TheFinishingTickAlsoRunsTheMenuTick) {
                                     "Sound.Play s-myz.res looping", "Sound.Frequency s-s1.res 5000"));
 }
 
-TEST_F(GameFlowTest, EscPastTheFinishShowsTheResultForGood) {
+TEST_F(GameFlowTest, EscPastOrOnTheLineShowsTheResultForGood) {
+  for (const float distance : {10001.0f, 10000.0f}) {
+    SCOPED_TRACE(distance);
+    StartRace();
+    PlaceCraft(distance, distance == 10000 ? 0.001f : 1);
+    Tap(vk::Escape);
+    EXPECT_EQ(sim().GameState, game_state::Menu);
+    EXPECT_EQ(sim().CanContinue, 0);
+    EXPECT_TRUE(sim().ShowRaceResult);
+    EXPECT_EQ(sim().MenuItemState[menu_item::BestTimes], item_state::Chosen);
+    Tap(vk::Escape);
+    EXPECT_EQ(sim().GameState, game_state::Menu);
+  }
+  // A craft stopped exactly on the line has finished.
   StartRace();
-  sim().Distance = 10001;
-  sim().Speed = 1;
-  Tap(vk::Escape);
-  EXPECT_EQ(sim().GameState, game_state::Menu);
-  EXPECT_EQ(sim().CanContinue, 0);
-  EXPECT_TRUE(sim().ShowRaceResult);
-  EXPECT_EQ(sim().MenuItemState[menu_item::BestTimes], item_state::Chosen);
-  Tap(vk::Escape);
-  EXPECT_EQ(sim().GameState, game_state::Menu);
-}
-
-TEST_F(GameFlowTest, ACraftStoppedExactlyOnTheLineHasFinished) {
-  StartRace();
-  sim().Distance = 10000;
-  sim().Speed = 0.001f;
-  Tap(vk::Escape);  // paused on the line: the result, no way back
-  EXPECT_EQ(sim().CanContinue, 0);
-  EXPECT_TRUE(sim().ShowRaceResult);
-
-  StartRace();
-  sim().Distance = 10000;
-  sim().Speed = 0;
+  PlaceCraft(10000, 0);
   Ticks(1);
   EXPECT_EQ(sim().GameState, game_state::Menu);
 }
@@ -186,20 +156,26 @@ TEST_F(GameFlowTest, WithoutMusicTheMusicIsNeverTouched) {
   StartRace();
   Tap(vk::Escape);
   Tap(vk::Escape);
-  sim().Distance = 10001;
-  sim().Speed = 0;
+  PlaceCraft(10001, 0);
   Ticks(1);
-  for (const std::string& call : g_.services.log.calls) {
-    EXPECT_THAT(call, Not(HasSubstr("s-myz.res")));
-    EXPECT_THAT(call, Not(HasSubstr("s-br01.res")));
-  }
+  EXPECT_THAT(g_.services.log.calls,
+              Each(AllOf(Not(HasSubstr("s-myz.res")), Not(HasSubstr("s-br01.res")))));
 }
 
-TEST_F(GameFlowTest, AWholeRaceAsksForItsSoundsInOrder) {
-  Ticks(299);  // the intro
+TEST_F(GameFlowTest, AWholeRaceRunsOnExactTicksAndAsksForItsSoundsInOrder) {
+  Ticks(298);  // the start-up ran the first intro tick
+  EXPECT_TRUE(sim().IntroActive);
+  EXPECT_THAT(Sounds(), IsEmpty());
+  Ticks(1);
+  EXPECT_FALSE(sim().IntroActive);
   BeginNewRace(g_.game);
+  EXPECT_LT(Cursor(), 0);
   g_.services.keyboard.Press(vk::W);
-  Ticks(137);
+  Ticks(136);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  Ticks(1);
+  EXPECT_EQ(sim().GameState, game_state::Race);
+  EXPECT_TRUE(sim().HintActive);
   // Full throttle to the line, then the craft brakes to a stop by itself.
   for (int tick = 0; tick < 20000 && sim().GameState == game_state::Race; ++tick) Ticks(1);
   g_.services.keyboard.Release(vk::W);
@@ -226,11 +202,10 @@ TEST_F(GameFlowTest, AWholeRaceAsksForItsSoundsInOrder) {
   ASSERT_FALSE(pitches.empty());
   EXPECT_EQ(pitches.back(), 5000);  // stopped past the line
   EXPECT_GT(*std::max_element(pitches.begin(), pitches.end()), 32000);
-}
 
-TEST_F(GameFlowTest, TheEnginePitchFollowsSpeedAndLift) {
+  // The pitch follows speed and lift.
   StartRace();
-  sim().Speed = 2;
+  PlaceCraft(0, 2);
   sim().LiftOffset = 0.02f;
   Ticks(1);
   EXPECT_EQ(Sounds().back(), "Sound.Frequency s-s1.res 33000");

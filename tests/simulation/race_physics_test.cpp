@@ -40,7 +40,7 @@ TEST_F(RacePhysicsTest, FullThrottleReachesTopSpeedAfter2000Ticks) {
   EXPECT_EQ(game().graphics.FieldOfView, 52.0f);
 }
 
-TEST_F(RacePhysicsTest, NoKeyKeepsTheSpeedAndBothThrottleKeysCoast) {
+TEST_F(RacePhysicsTest, NoKeyOrBothThrottleKeysCoastAndBrakingSoftensNearRest) {
   sim().Speed = 0.5f;
   Ticks(10);
   EXPECT_EQ(sim().Speed, 0.5f);
@@ -49,11 +49,11 @@ TEST_F(RacePhysicsTest, NoKeyKeepsTheSpeedAndBothThrottleKeysCoast) {
   Ticks(1);
   EXPECT_EQ(sim().Speed, 0.5f);
   EXPECT_EQ(sim().ThrottleState, 0);
-}
 
-TEST_F(RacePhysicsTest, BrakingSoftensNearRestAndStopsAtZero) {
-  sim().Speed = 0.0404f;
+  keys().Release(vk::Up);
+  keys().Release(vk::S);
   keys().Press(vk::Down);
+  sim().Speed = 0.0404f;
   Ticks(1);
   EXPECT_EQ(sim().Speed, 0.0404f + 0.001f * -5.0f);
   EXPECT_EQ(sim().ThrottleState, 2);
@@ -84,13 +84,10 @@ TEST_F(RacePhysicsTest, SteeringUsesTheLastTicksSpeedAndStopsAtTheLimits) {
   Ticks(1);
   EXPECT_EQ(sim().CraftAngle, 280.0f);
   EXPECT_EQ(sim().CraftAngleSigned, -80.0f);
-}
 
-TEST_F(RacePhysicsTest, SteeringLeftFromOneWrapsTo358) {
-  sim().Speed = 1;
-  sim().TurnRate = 3;
-  sim().CraftAngle = 1;
+  keys().Release(vk::Left);
   keys().Press(vk::A);
+  sim().CraftAngle = 1;  // left from one wraps to 358
   Ticks(1);
   EXPECT_EQ(sim().CraftAngleSigned, -2.0f);
   EXPECT_EQ(sim().CraftAngle, 358.0f);
@@ -114,28 +111,34 @@ TEST_F(RacePhysicsTest, TheClockStopsAfterTheFinishAndTheCraftBrakesToTheEnd) {
   EXPECT_EQ(sim().MenuItemState[menu_item::BestTimes], item_state::Chosen);
 }
 
-TEST_F(RacePhysicsTest, TheClockCountsInDoubleSteps) {
-  Ticks(3);
-  float expected = 0;
-  for (int i = 0; i < 3; ++i) expected = static_cast<float>(double(expected) + 0.02);
-  EXPECT_EQ(sim().RaceTime, expected);
-}
-
-TEST_F(RacePhysicsTest, TheLightsBlinkTwoTicksInFiftyTwo) {
+TEST_F(RacePhysicsTest, TheClockCountsInDoubleStepsAndTheLightsBlinkTwoTicksInFiftyTwo) {
+  float clock = 0;
   std::vector<int> on;
   for (int tick = 1; tick <= 104; ++tick) {
     Ticks(1);
+    if (tick <= 3) clock = static_cast<float>(double(clock) + 0.02);
+    if (tick == 3) {
+      EXPECT_EQ(sim().RaceTime, clock);
+    }
     if (sim().BlinkOn) on.push_back(tick);
   }
   EXPECT_EQ(on, (std::vector<int>{50, 51, 102, 103}));
 }
 
-TEST_F(RacePhysicsTest, TheTintEndsOnTheTickItsCountReaches301) {
-  sim().PickupActive = true;
-  sim().PickupZ = 0.5f;
-  sim().PickupAngle = 0;
-  Ticks(1);
-  EXPECT_TRUE(sim().TintActive);
+TEST_F(RacePhysicsTest, ThePickupIsTouchedFromHalfAUnitAheadAndTintsUntilTick301) {
+  const auto touchedFrom = [&](float z, float angle) {
+    sim().PickupActive = true;
+    sim().TintActive = false;
+    sim().PickupZ = z;
+    sim().PickupAngle = angle;
+    Ticks(1);
+    return sim().TintActive;
+  };
+  EXPECT_FALSE(touchedFrom(0.51f, 0));
+  EXPECT_TRUE(touchedFrom(-0.79f, 8));
+  EXPECT_FALSE(touchedFrom(-0.8f, 0));  // the single -0.8 lies below the double -0.8
+  EXPECT_FALSE(touchedFrom(0, 9));
+  EXPECT_TRUE(touchedFrom(0.5f, 0));
   EXPECT_EQ(g_.services.log.calls.back(), "SetRenderState 139 0x00FF00FF");
   Ticks(299);
   EXPECT_TRUE(sim().TintActive);
@@ -146,37 +149,7 @@ TEST_F(RacePhysicsTest, TheTintEndsOnTheTickItsCountReaches301) {
   EXPECT_EQ(g_.services.log.calls.back(), "SetRenderState 139 0x00FFFFFF");
 }
 
-TEST_F(RacePhysicsTest, ThePickupIsTouchedFromHalfAUnitAhead) {
-  const auto touchedFrom = [&](float z, float angle) {
-    sim().PickupActive = true;
-    sim().TintActive = false;
-    sim().PickupZ = z;
-    sim().PickupAngle = angle;
-    Ticks(1);
-    return sim().TintActive;
-  };
-  EXPECT_TRUE(touchedFrom(0.5f, 0));
-  EXPECT_FALSE(touchedFrom(0.51f, 0));
-  EXPECT_TRUE(touchedFrom(-0.79f, 8));
-  EXPECT_FALSE(touchedFrom(-0.8f, 0));  // the single -0.8 lies below the double -0.8
-  EXPECT_FALSE(touchedFrom(0, 9));
-}
-
-TEST_F(RacePhysicsTest, NoNewPickupAfterTheFinish) {
-  sim().Distance = 10001;
-  sim().PickupActive = false;
-  sim().PickupZ = -5;
-  Ticks(1);
-  EXPECT_FALSE(sim().PickupActive);
-  Ticks(1);
-  sim().Distance = 100;
-  sim().Speed = 0;
-  Ticks(1);
-  EXPECT_TRUE(sim().PickupActive);
-  EXPECT_EQ(sim().PickupZ, 120.0f);
-}
-
-TEST_F(RacePhysicsTest, TheAsteroidComesFromAheadAndFlies0Point2FasterThanTheTrack) {
+TEST_F(RacePhysicsTest, ThingsComeFromAheadButNoNewPickupAfterTheFinish) {
   sim().AsteroidActive = false;
   Ticks(1);
   EXPECT_TRUE(sim().AsteroidActive);
@@ -185,21 +158,31 @@ TEST_F(RacePhysicsTest, TheAsteroidComesFromAheadAndFlies0Point2FasterThanTheTra
   EXPECT_GE(sim().AsteroidX, -5.0f);
   EXPECT_LE(sim().AsteroidX, 5.0f);
   sim().Speed = 1;
-  Ticks(1);
+  Ticks(1);  // the asteroid flies 0.2 faster than the track
   EXPECT_EQ(sim().AsteroidZ, static_cast<float>(double(119.0f) - 0.2));
+
+  sim().Distance = 10001;
+  sim().Speed = 0;
+  sim().PickupActive = false;
+  sim().PickupZ = -5;
+  Ticks(1);
+  EXPECT_FALSE(sim().PickupActive);
+  Ticks(1);
+  sim().Distance = 100;
+  Ticks(1);
+  EXPECT_TRUE(sim().PickupActive);
+  EXPECT_EQ(sim().PickupZ, 120.0f);
 }
 
 // Pads at the edges of the drawing window and the contact window.
 class PadsTest : public RacePhysicsTest {
  protected:
-  PadsTest() : RacePhysicsTest(Map()) {
-    sim().Distance = 1000;
-  }
+  PadsTest() : RacePhysicsTest(Map()) { sim().Distance = 1000; }
 
   static std::string Map() {
     // Dist, Kind, Angle for each pad.
-    const char* pads[] = {"999 0 30",       "1090 0 30",     "998.999 0 30", "1090.001 0 30",
-                          "999.3 0 12",     "1001.3 0 -12",  "1000 0 12.01", "1000 2 0"};
+    const char* pads[] = {"999 0 30",   "1090 0 30",    "998.999 0 30", "1090.001 0 30",
+                          "999.3 0 12", "1001.3 0 -12", "1000 0 12.01", "1000 2 0"};
     std::string text = std::to_string(std::size(pads));
     for (std::string pad : pads) {
       std::replace(pad.begin(), pad.end(), ' ', char(31));
@@ -207,21 +190,15 @@ class PadsTest : public RacePhysicsTest {
     }
     return text;
   }
-
-  std::vector<float> Visible() const {
-    const SimulationState& s = g_.game.sim;
-    return {s.VisibleObjects.begin() + 1, s.VisibleObjects.begin() + 1 + s.VisibleCount};
-  }
 };
 
-TEST_F(PadsTest, TheWindowRunsFromOneBehindTo90AheadBoundsIncluded) {
-  Ticks(1);
-  EXPECT_EQ(Visible(), (std::vector<float>{1, 2, 5, 6, 7, 8}));
-}
-
-TEST_F(PadsTest, ContactBoundsAreIncludedAndKindTwoDoesNothing) {
+// The window runs from one behind to 90 ahead, bounds included.
+TEST_F(PadsTest, WindowAndContactBoundsAreIncludedAndKindTwoDoesNothing) {
   sim().Speed = 1;  // after the scan, Distance moves on
   Ticks(1);
+  const auto visible = sim().VisibleObjects.begin() + 1;
+  EXPECT_EQ(std::vector<float>(visible, visible + sim().VisibleCount),
+            (std::vector<float>{1, 2, 5, 6, 7, 8}));
   EXPECT_TRUE(sim().GreenContact);  // pads 5 and 6 sit on the bounds
   EXPECT_EQ(sim().Speed, 1.0f + 1.0f / 20);  // one boost, however many pads
 

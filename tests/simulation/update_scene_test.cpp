@@ -12,9 +12,7 @@ namespace {
 
 class UpdateSceneTest : public ::testing::Test {
  protected:
-  UpdateSceneTest() {
-    game_.sim.ObjectSlots[3].Y = static_cast<float>(-2.57);
-  }
+  UpdateSceneTest() { game_.sim.ObjectSlots[3].Y = static_cast<float>(-2.57); }
   SimulationState& sim() { return game_.sim; }
   Vector3 Origin(int slot) { return TransformCoord(vec3(0, 0, 0), sim().ObjectSlots[slot].World); }
 
@@ -63,9 +61,10 @@ TEST_F(UpdateSceneTest, ThingsStandWhereTheyBelong) {
   sim().PickupAngleNorm = 270;
   sim().PickupZ = 20;
   UpdateScene(game_);
-  EXPECT_NEAR(Origin(5).x, 3, 1e-6);
-  EXPECT_NEAR(Origin(5).y, 4, 1e-6);
-  EXPECT_NEAR(Origin(5).z, 50, 1e-6);
+  const Vector3 asteroid = Origin(5);
+  EXPECT_NEAR(asteroid.x, 3, 1e-6);
+  EXPECT_NEAR(asteroid.y, 4, 1e-6);
+  EXPECT_NEAR(asteroid.z, 50, 1e-6);
   EXPECT_NEAR(Origin(6).x, 10, 1e-6);  // the flyer at its start
   EXPECT_NEAR(Origin(8).x, -2.6, 1e-3);  // at 270 degrees: the left-hand wall
   EXPECT_NEAR(Origin(8).z, 20, 1e-6);

@@ -62,22 +62,6 @@ class SettingsDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void windowAndButtons() {
-    Fixture f;
-    SettingsDialog& d = *f.dialog;
-    QCOMPARE(d.windowTitle(), QString("Настройка Quillmoor"));
-    QCOMPARE(d.size(), QSize(279, 208));
-    QCOMPARE(d.minimumSize(), d.maximumSize());
-    QCOMPARE(d.childAt(60, 110), static_cast<QWidget*>(d.Check3));  // drawn above the frame
-    for (QCheckBox* box : {d.Check1, d.Check2, d.Check3}) {
-      QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text() + " is cut"));
-    }
-    const QImage save = ButtonPicture("Сохранить").toImage();
-    QCOMPARE(save.size(), QSize(95, 30));
-    QCOMPARE(save.pixelColor(3, 3), QColor(64, 64, 64));  // the face
-    QCOMPARE(ButtonPicture("Закрыть", 2.0).toImage().size(), QSize(190, 60));
-  }
-
   void loadedValuesShowAndSave_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("boxes");
@@ -169,9 +153,20 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(g.Entries(), 3u);
   }
 
-  void screenshot() {
+  void windowButtonsAndScreenshot() {
     Fixture f("3\r\n5002\r\n192.168.0.1\r\n1\r\n1\r\n1\r\n");
-    const QPixmap picture = f.dialog->grab();
+    SettingsDialog& d = *f.dialog;
+    QCOMPARE(d.windowTitle(), QString("Настройка Quillmoor"));
+    QCOMPARE(d.minimumSize(), d.maximumSize());
+    QCOMPARE(d.childAt(60, 110), static_cast<QWidget*>(d.Check3));  // drawn above the frame
+    for (QCheckBox* box : {d.Check1, d.Check2, d.Check3}) {
+      QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text() + " is cut"));
+    }
+    const QImage save = ButtonPicture("Сохранить").toImage();
+    QCOMPARE(save.size(), QSize(95, 30));
+    QCOMPARE(save.pixelColor(3, 3), QColor(64, 64, 64));  // the face
+    QCOMPARE(ButtonPicture("Закрыть", 2.0).toImage().size(), QSize(190, 60));
+    const QPixmap picture = d.grab();
     QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(279, 208));
     QCOMPARE(picture.toImage().pixelColor(4, 4), QColor(Qt::black));
     QVERIFY(QDir().mkpath(QUILLMOOR_SCREENSHOT_DIR));

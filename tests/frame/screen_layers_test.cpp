@@ -1,5 +1,5 @@
-// The intro, the menu with its buttons and pages, and the overlay, as whole
-// frames draw them.
+// The 2D layers of a frame: the intro, the menu with its buttons and pages,
+// the race display and the overlay.
 
 #include "frame/menu_screens.h"
 
@@ -12,6 +12,8 @@
 
 #include "frame/draw_frame.h"
 #include "frame/hud_drawing.h"
+#include "frame/hud_time_text.h"
+#include "frame/race_hud.h"
 #include "support/loaded_game.h"
 
 namespace quillmoor {
@@ -37,18 +39,20 @@ struct MenuScreens : testing::Test {
   std::string Sprite(int slot, const std::string& rest) const {
     return "DrawSprite " + std::to_string(g.game.graphics.ImageTextures[slot].value) + ' ' + rest;
   }
-  std::string Text(const std::string& rest) const {
-    return "DrawText " + std::to_string(g.game.graphics.Font.value) + ' ' + rest;
+  std::string Text(const std::string& rest, bool small = false) const {
+    const FontId font = small ? g.game.graphics.Font2 : g.game.graphics.Font;
+    return "DrawText " + std::to_string(font.value) + ' ' + rest;
   }
-  std::string Text2(const std::string& rest) const {
-    return "DrawText " + std::to_string(g.game.graphics.Font2.value) + ' ' + rest;
+  std::string Text2(const std::string& rest) const { return Text(rest, true); }
+  const std::vector<std::string>& AllCalls() {
+    g.services.log.Clear();
+    DrawFrame(g.game);
+    return g.services.log.calls;
   }
   // The 2D calls of one whole frame, the scene's left out.
   std::vector<std::string> Frame() {
-    g.services.log.Clear();
-    DrawFrame(g.game);
     std::vector<std::string> layers;
-    for (const std::string& call : g.services.log.calls) {
+    for (const std::string& call : AllCalls()) {
       if (call.starts_with("DrawSprite") || call.starts_with("DrawText")) layers.push_back(call);
     }
     return layers;
@@ -60,6 +64,15 @@ struct MenuScreens : testing::Test {
   }
   test::LoadedGame g;
 };
+
+TEST_F(MenuScreens, EveryFrameBlendsBySourceAlphaAndFiltersAnisotropically) {
+  const std::vector<std::string>& calls = AllCalls();
+  ASSERT_GE(calls.size(), 6u);
+  EXPECT_THAT(std::vector(calls.begin(), calls.begin() + 6),
+              ElementsAre("SetRenderState 19 5", "SetRenderState 20 6",
+                          "SetTextureStageState 0 18 2", "SetTextureStageState 0 16 2",
+                          "SetTextureStageState 0 17 3", "SetTextureStageState 0 21 4"));
+}
 
 TEST_F(MenuScreens, IntroFrameIsTheImageAndTheVersionWhateverElseIsOn) {
   g.game.sim.IntroActive = true;
@@ -131,18 +144,11 @@ struct PagesBestTimes : MenuScreens {
   }
 };
 
-TEST_F(PagesBestTimes, ShowsTheTableInPlaceOfTheButtons) {
-  EXPECT_THAT(Page(), ElementsAre(Text("\"Таблица рекордов:\" 190,250 0xFFC8C8FF"),
-                                  Text("\"Аня - 50.00\" 200,280 0xFFFFFFFF"),
-                                  Text("\"Борис - 60.50\" 200,310 0xFFFFFFFF"),
-                                  Text("\"Вера - 70.25\" 200,340 0xFFFFFFFF"),
-                                  Text("\"Глеб - 80.00\" 200,370 0xFFFFFFFF")));
-}
-
 TEST_F(PagesBestTimes, RaceResultTakesItsRowWithTheNameBeingTyped) {
   g.game.sim.ShowRaceResult = true;
   g.game.best.NewRecordRank = 2;
-  EXPECT_THAT(Page(), ElementsAre(HasSubstr("Таблица"), Text("\"Аня - 50.00\" 200,280 0xFFFFFFFF"),
+  EXPECT_THAT(Page(), ElementsAre(Text("\"Таблица рекордов:\" 190,250 0xFFC8C8FF"),
+                                  Text("\"Аня - 50.00\" 200,280 0xFFFFFFFF"),
                                   Text("\"Дима| - 55.13\" 200,310 0xFFFFFFFF"),
                                   Text("\"Вера - 70.25\" 200,340 0xFFFFFFFF"),
                                   Text("\"Глеб - 80.00\" 200,370 0xFFFFFFFF")));
@@ -152,10 +158,11 @@ TEST_F(PagesBestTimes, SlowRaceKeepsTheTableAndAddsItsTimeBelow) {
   g.game.sim.ShowRaceResult = true;
   g.game.best.NewRecordRank = 5;
   g.game.sim.RaceTime = 99;
-  const auto page = Page();
-  ASSERT_EQ(page.size(), 6u);
-  EXPECT_EQ(page[2], Text("\"Борис - 60.50\" 200,310 0xFFFFFFFF"));
-  EXPECT_EQ(page[5], Text("\"Ваше время: 99.00\" 200,430 0xFFFFFFFF"));
+  EXPECT_THAT(Page(), ElementsAre(HasSubstr("Таблица"), Text("\"Аня - 50.00\" 200,280 0xFFFFFFFF"),
+                                  Text("\"Борис - 60.50\" 200,310 0xFFFFFFFF"),
+                                  Text("\"Вера - 70.25\" 200,340 0xFFFFFFFF"),
+                                  Text("\"Глеб - 80.00\" 200,370 0xFFFFFFFF"),
+                                  Text("\"Ваше время: 99.00\" 200,430 0xFFFFFFFF")));
 }
 
 using PagesCredits = MenuScreens;
@@ -177,6 +184,94 @@ TEST_F(PagesCredits, ReplaceTheButtonsWithTheTeamAndTheAddress) {
     EXPECT_THAT(page[i], StartsWith(Text2(lines[i].first))) << i;
     EXPECT_THAT(page[i], testing::EndsWith(lines[i].second)) << i;
   }
+}
+
+// The race in the middle of the track, at top speed.
+struct HudRace : MenuScreens {
+  HudRace() {
+    g.game.sim.GameState = game_state::Race;
+    g.game.sim.Speed = 2;
+    g.game.sim.Distance = 5000;
+    g.game.sim.RaceTime = 12.34f;
+  }
+  std::vector<std::string> Hud() {
+    g.services.log.Clear();
+    DrawRaceHud(g.game);
+    return g.services.log.calls;
+  }
+  std::string Needle() { return Hud().at(1); }
+};
+
+TEST_F(HudRace, DrawsOverlayGaugesClockAndHintInOrder) {
+  g.game.shell.OverlayOn = 1;
+  g.game.sim.HintActive = true;
+  EXPECT_THAT(
+      Hud(),
+      ElementsAre(
+          Sprite(image::Overlay, kOverlay),
+          Sprite(image::Dial,
+                 "rect 0,0,256,256 scale 0.699999988,0.699999988 centre 89.5999985,89.5999985 "
+                 "rotation 0 at 10,380 0xC8FFFFFF"),
+          Sprite(image::Needle,
+                 "rect 0,0,256,256 scale 0.699999988,0.699999988 centre 89.5999985,89.5999985 "
+                 "rotation 1.57075 at 10,380 0xC8FFFFFF"),
+          Sprite(image::ProgressFrame,
+                 "rect 0,0,128,16 scale 1.39999998,1 centre 89.5999985,8 rotation 0 at 10,570 "
+                 "0x96FFFFFF"),
+          Sprite(image::ProgressFill,
+                 "rect 0,0,64,16 scale 1.39999998,1 centre 89.5999985,8 rotation 0 at 10,570 "
+                 "0x96FFFFFF"),
+          Text2("\"Время: 12.34\" 30,38 0xFFFFFFFF"),
+          Text2("\"! Enter меняет режим камеры\" 560,28 0xFFFFFFB4")));
+}
+
+TEST_F(HudRace, SpeedBlurLiesUnderEverythingElse) {
+  g.game.shell.OverlayOn = 1;
+  const auto plain = Hud();
+  g.game.shell.MotionBlur = true;
+  const auto blurred = Hud();
+  ASSERT_GE(blurred.size(), plain.size());
+  EXPECT_TRUE(std::equal(plain.begin(), plain.end(), blurred.end() - plain.size()));
+}
+
+TEST_F(HudRace, NeedleTurnsBackFromAFullTurnWithSpeed) {
+  g.game.sim.Speed = 0;
+  EXPECT_THAT(Needle(), HasSubstr("rotation 6.28299999 "));  // 2 × 3.1415
+  g.game.sim.Speed = 1;
+  EXPECT_THAT(Needle(), HasSubstr("rotation 3.92687511 "));  // 1.25 × 3.1415
+}
+
+TEST_F(HudRace, ProgressFillGrowsUpToTheFinishThenTheBarGoes) {
+  g.game.sim.Distance = 0;
+  EXPECT_THAT(Hud().at(3), HasSubstr("rect 0,0,0,16 "));
+  g.game.sim.Distance = 9999.9f;
+  EXPECT_THAT(Hud().at(3), HasSubstr("rect 0,0,127,16 "));
+  g.game.sim.Distance = 10000;
+  EXPECT_THAT(Hud().at(3), HasSubstr("rect 0,0,128,16 "));
+  g.game.sim.Distance = 10000.01f;
+  EXPECT_THAT(Hud(), ElementsAre(HasSubstr(" at 10,380 "), HasSubstr(" at 10,380 "),
+                                   HasSubstr("\"Время: 12.34\"")));
+}
+
+TEST(HudTimeText, TwoDecimalsWithHalvesAwayFromZero) {
+  EXPECT_EQ(TimeText(0), "0.00");
+  EXPECT_EQ(TimeText(87.34f), "87.34");
+  EXPECT_EQ(TimeText(0.125f), "0.13");  // an exact half
+  EXPECT_EQ(TimeText(12.345f), "12.35");
+  EXPECT_EQ(TimeText(1.0049999f), "1.00");
+  EXPECT_EQ(TimeText(1e20f), "100000002004087734272.00");
+}
+
+TEST(HudTimeText, RaceClockRoundsItsSevenDigitTextAgain) {
+  EXPECT_EQ(RaceClockText(0), "0.00");
+  EXPECT_EQ(RaceClockText(1.0049999f), "1.01");  // "1.005" first
+  EXPECT_EQ(RaceClockText(0.125f), "0.13");
+  EXPECT_EQ(RaceClockText(123456.7f), "123456.70");
+  EXPECT_EQ(RaceClockText(12345678.0f), "12345680.00");  // seven digits
+  // The race clock after 3000 ticks.
+  float clock = 0;
+  for (int tick = 0; tick < 3000; ++tick) clock = static_cast<float>(double(clock) + 0.02);
+  EXPECT_EQ(RaceClockText(clock), "60.00");
 }
 
 }  // namespace
