@@ -35,9 +35,7 @@ std::filesystem::path StagedPath(const std::filesystem::path& path) {
 void Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::error_code error;
   std::filesystem::rename(from, to, error);
-  if (error) {
-    throw FatalError("Не удаётся записать файл " + to.string() + ": " + error.message() + '.');
-  }
+  if (error) throw FatalError(WriteFailureText(to, error.value()));
 }
 
 // Both files reach the disk in full before either replaces the old one, so
@@ -58,10 +56,32 @@ void WriteTableFiles(const std::filesystem::path& names, std::string_view namesB
   }
 }
 
+// On an installed game's first start the shipped table becomes the
+// player's. When that fails the shipped one is read, and the first record
+// saved says why.
+void CopyShippedTable(const FilePlaces& places) {
+  if (places.IsPortable() || FindEntry(places.user, kNamesFile) ||
+      FindEntry(places.user, kTimesFile)) {
+    return;
+  }
+  try {
+    std::error_code ignored;
+    std::filesystem::create_directories(places.user, ignored);
+    for (std::string_view name : {kNamesFile, kTimesFile}) {
+      if (std::optional<std::string> bytes = ReadFileBytes(DataFilePath(places.data, name))) {
+        WriteFileAtomically(places.user / std::string(name), *bytes);
+      }
+    }
+  } catch (const FatalError&) {
+  }
+}
+
 }  // namespace
 
 void LoadBestTimes(Game& game) {
-  const std::filesystem::path namesPath = DataFilePath(game.shell.DataDirectory, kNamesFile);
+  const FilePlaces& places = game.shell.Places;
+  CopyShippedTable(places);
+  const std::filesystem::path namesPath = FileToRead(places.user, places.data, kNamesFile);
   const std::optional<NameRows> names =
       DecodeNames(ReadTableFile(namesPath, "Файл 1 таблицы не найден"), namesPath);
   if (!names) {
@@ -70,7 +90,7 @@ void LoadBestTimes(Game& game) {
   }
   game.best.BestNames = *names;
 
-  const std::filesystem::path timesPath = DataFilePath(game.shell.DataDirectory, kTimesFile);
+  const std::filesystem::path timesPath = FileToRead(places.user, places.data, kTimesFile);
   const std::optional<TimeRows> times =
       DecodeTimes(ReadTableFile(timesPath, "Файл 2 таблицы не найден"), timesPath);
   if (!times) {
@@ -104,8 +124,17 @@ void SaveBestTimes(Game& game) {
     ShowTrouble(game, "Ошибка при шифровании 2 ^_^", "Данные не записаны");
     return;
   }
-  WriteTableFiles(DataFilePath(game.shell.DataDirectory, kNamesFile), *names,
-                  DataFilePath(game.shell.DataDirectory, kTimesFile), *times);
+  // The record stays in the table shown; the next confirmed one tries the
+  // whole table again.
+  const std::filesystem::path& folder = game.shell.Places.user;
+  try {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    WriteTableFiles(DataFilePath(folder, kNamesFile), *names, DataFilePath(folder, kTimesFile),
+                    *times);
+  } catch (const FatalError& error) {
+    ShowTrouble(game, error.what(), "Рекорд не сохранён: он останется в таблице до выхода из игры.");
+  }
 }
 
 }  // namespace quillmoor

@@ -20,7 +20,7 @@ constexpr Argb kWhite = PackArgb(255, 255, 255, 255);
 constexpr std::array<const char*, 5> kItemTexts{"Продолжить", "Новая Игра", "Рекорды", "Авторы",
                                                 "Выход"};
 
-void VersionText(Game& game) { DrawText2(game, "v 1.01", 710, 550, TextArgb(255, 255, 255, 255)); }
+void VersionText(Game& game) { DrawText2(game, "v " QUILLMOOR_VERSION, 710, 550, TextArgb(255, 255, 255, 255)); }
 
 // A glow channel: the colour cycle less 0.3 plus the pulse, as a colour byte.
 int GlowLevel(float cycle, float pulse) {

@@ -53,7 +53,7 @@ bool InitGeometry(Game& game, const std::filesystem::path& FileName, std::uint8_
     record.Materials[i].Ambient = record.Materials[i].Diffuse;
     if (!strTexName.empty()) {
       record.Textures[i] =
-          device.CreateTextureFromFile(DataFilePath(game.shell.DataDirectory, strTexName));
+          device.CreateTextureFromFile(DataFilePath(game.shell.Places.data, strTexName));
     }
   }
   return true;
@@ -68,13 +68,13 @@ void LoadResources(Game& game) {
 
   for (std::uint8_t slot = 0; slot < kMeshSlots; ++slot) {
     const ModelSlot& model = kModels[slot];
-    if (!InitGeometry(game, DataFilePath(game.shell.DataDirectory, model.file), slot,
+    if (!InitGeometry(game, DataFilePath(game.shell.Places.data, model.file), slot,
                       model.texture)) {
       throw FatalError(std::string(model.message), MessageIcon::None);
     }
   }
   for (std::size_t i = 0; i < kImageSlots; ++i) {
-    const std::filesystem::path file = DataFilePath(game.shell.DataDirectory, kImages[i]);
+    const std::filesystem::path file = DataFilePath(game.shell.Places.data, kImages[i]);
     g.ImageTextures[i] = g.Device->CreateTextureFromFile(file);
     if (!g.ImageTextures[i]) {
       throw FatalError("Не удаётся загрузить изображение " + file.string() + '.');

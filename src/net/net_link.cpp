@@ -44,7 +44,7 @@ std::vector<std::string_view> Fields(std::string_view text) {
 void WriteLog(const Game& game, std::string_view chunk) {
   const NetState& net = game.net;
   try {
-    OutputFile log(game.shell.DataDirectory.parent_path() / "log.txt");
+    OutputFile log(game.shell.Places.logFile);
     log.Write(chunk);
     log.Write("\r\n");
     log.Write(NumberText(net.PeerX, 15) + NumberText(net.PeerZ, 15) + NumberText(net.PeerAngle));

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +38,26 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 }  // namespace
+
+std::string ErrorText(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM: return "нет прав на запись";
+    case EROFS: return "диск только для чтения";
+    case ENOSPC: return "на диске нет места";
+    case EDQUOT: return "превышена дисковая квота";
+    case EFBIG: return "файл слишком велик для диска";
+    case EISDIR: return "на его месте папка";
+    case ENOENT: return "нет такой папки";
+    case ENOTDIR: return "в пути к нему файл, а не папка";
+    case EIO: return "ошибка ввода-вывода";
+    default: return std::strerror(error);
+  }
+}
+
+std::string WriteFailureText(const std::filesystem::path& path, int error) {
+  return "Не удаётся записать файл " + path.string() + ": " + ErrorText(error) + '.';
+}
 
 std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& dir,
                                                std::string_view name) {
@@ -76,10 +97,7 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-  auto failure = [&](int error) {
-    return FatalError("Не удаётся записать файл " + path.string() + ": " + std::strerror(error) +
-                      '.');
-  };
+  auto failure = [&](int error) { return FatalError(WriteFailureText(path, error)); };
 
   const int fd = mkstemp(temporary.data());
   if (fd < 0) throw failure(errno);
@@ -93,6 +111,21 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   if (ok) error = errno;
   unlink(temporary.c_str());
   throw failure(error);
+}
+
+bool IsWritableFolder(const std::filesystem::path& folder) {
+  return access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string EnvironmentValue(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+std::string HomeFolder() {
+  if (std::string home = EnvironmentValue("HOME"); !home.empty()) return home;
+  const passwd* entry = getpwuid(getuid());
+  return entry && entry->pw_dir ? entry->pw_dir : "";
 }
 
 }  // namespace quillmoor

@@ -20,9 +20,22 @@ std::filesystem::path DataFilePath(const std::filesystem::path& dir, std::string
 // Throws FatalError when the file exists but cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
+// Why a file operation failed, in words a player reads.
+std::string ErrorText(int error);
+std::string WriteFailureText(const std::filesystem::path& path, int error);
+
 // Replaces the file with the bytes through a temporary file in the same
 // folder, flushed to disk before it is renamed over the old one: a crash or
 // a full disk leaves the old file whole. Throws FatalError when it fails.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Whether this process may create files in the folder.
+bool IsWritableFolder(const std::filesystem::path& folder);
+
+// An environment variable's value; empty when it is unset.
+std::string EnvironmentValue(const char* name);
+
+// The user's home folder: HOME, else the password database's entry.
+std::string HomeFolder();
 
 }  // namespace quillmoor

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/fatal_error.h"
+#include "platform/files.h"
 
 namespace quillmoor {
 
@@ -46,8 +47,7 @@ void OutputFile::Close() {
 }
 
 void OutputFile::Fail(int error) const {
-  throw FatalError("Не удаётся записать файл " + path_.string() + ": " +
-                   std::strerror(error ? error : EIO) + '.');
+  throw FatalError(WriteFailureText(path_, error ? error : EIO));
 }
 
 }  // namespace quillmoor

@@ -8,7 +8,12 @@ namespace quillmoor {
 const char* const kUsage =
     "Usage: quillmoor [options]\n"
     "\n"
-    "  --data DIR             the Data folder (default: Data beside the program)\n"
+    "  --data DIR             the Data folder (default: Data beside the program,\n"
+    "                         else ../share/quillmoor/Data)\n"
+    "  --user-dir DIR         the folder for the player's files: Config.ini,\n"
+    "                         Ch1.res, Ch2.res, log.txt (default: Data when it is\n"
+    "                         writable, else ~/.config/quillmoor and\n"
+    "                         ~/.local/share/quillmoor)\n"
     "  --headless             no window, a virtual clock; sound is mixed, not played\n"
     "  --ticks N              run N game ticks, then end\n"
     "  --frame-every K        headless: draw a frame after every K-th tick (default 1)\n"
@@ -25,7 +30,7 @@ const char* const kUsage =
     "  --version              print the version and end\n"
     "  --help                 print this text and end\n";
 
-const char* const kVersionText = "Quillmoor 1.01\n";
+const char* const kVersionText = "Quillmoor " QUILLMOOR_VERSION "\n";
 
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string_view>& args) {
   CommandLine line;
@@ -44,7 +49,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
     auto bad = [&](std::string_view what) {
       return std::string(option) + ": " + std::string(what);
     };
-    const bool takesValue = option == "--data" || option == "--ticks" ||
+    const bool takesValue = option == "--data" || option == "--user-dir" || option == "--ticks" ||
                             option == "--frame-every" || option == "--screenshot" ||
                             option == "--clock" || option == "--script" ||
                             option == "--record" || option == "--trace" ||
@@ -64,6 +69,9 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
     } else if (option == "--data") {
       if (text->empty()) return bad("needs a folder");
       line.dataDirectory = std::filesystem::path(std::string(*text));
+    } else if (option == "--user-dir") {
+      if (text->empty()) return bad("needs a folder");
+      line.userDirectory = std::filesystem::path(std::string(*text));
     } else if (option == "--ticks") {
       const auto n = ExactNumber<std::int64_t>(*text);
       if (!n || *n < 0) return bad("needs a whole number of ticks, 0 or more");
@@ -104,6 +112,12 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
   if (line.script && !line.headless) return std::string("--script: only with --headless");
   if (line.audioOut && !line.headless) return std::string("--audio-out: only with --headless");
   return line;
+}
+
+FilePlaces FilePlacesFor(const CommandLine& options, const std::filesystem::path& programDirectory,
+                         const UserEnvironment& environment) {
+  return FindFilePlaces(
+      {programDirectory, options.dataDirectory, options.userDirectory, environment});
 }
 
 }  // namespace quillmoor

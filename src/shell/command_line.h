@@ -9,10 +9,13 @@
 #include <variant>
 #include <vector>
 
+#include "settings/file_places.h"
+
 namespace quillmoor {
 
 struct CommandLine {
   std::optional<std::filesystem::path> dataDirectory;
+  std::optional<std::filesystem::path> userDirectory;
   bool headless = false;
   std::optional<std::int64_t> ticks;
   std::int64_t frameEvery = 1;
@@ -28,6 +31,10 @@ struct CommandLine {
 
 // The options, or the reason they make no sense.
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string_view>& args);
+
+// Where the run's files are, for a program in programDirectory.
+FilePlaces FilePlacesFor(const CommandLine& options, const std::filesystem::path& programDirectory,
+                         const UserEnvironment& environment);
 
 extern const char* const kUsage;
 extern const char* const kVersionText;

@@ -15,9 +15,12 @@ namespace quillmoor {
 
 // The whole game: its window's state and every subsystem's.
 struct Game {
-  Game(Platform& platform, std::filesystem::path dataDirectory) : platform(platform) {
-    shell.DataDirectory = std::move(dataDirectory);
+  Game(Platform& platform, FilePlaces places) : platform(platform) {
+    shell.Places = std::move(places);
   }
+  // A portable copy: every file in one Data folder.
+  Game(Platform& platform, const std::filesystem::path& data)
+      : Game(platform, FilePlaces::Portable(data)) {}
 
   Platform& platform;
   ShellState shell;

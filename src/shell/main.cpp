@@ -31,25 +31,25 @@
 namespace quillmoor {
 namespace {
 
-std::filesystem::path DefaultDataDirectory() {
+std::filesystem::path ProgramDirectory() {
   std::filesystem::path programDirectory = ".";
   if (char* base = SDL_GetBasePath()) {
     programDirectory = base;
     SDL_free(base);
   }
-  return DataFilePath(programDirectory, "Data");
+  return programDirectory;
 }
 
 using Loop = std::function<int(Game&, RunOutputs)>;
 
 // Start-up, then the loop; a fatal error is shown and ends the run with 1.
-int Run(Platform& platform, const std::filesystem::path& data, const CommandLine& options,
+int Run(Platform& platform, const FilePlaces& places, const CommandLine& options,
         const Loop& loop) {
   try {
     std::optional<TraceWriter> trace;
     std::optional<SessionRecorder> session;
     if (options.trace) trace.emplace(*options.trace);
-    Game game(platform, data);
+    Game game(platform, places);
     Form_Load(game);
     if (options.record) session.emplace(*options.record, game.shell.StartTimeOfDay);
     RunOutputs outputs;
@@ -69,7 +69,7 @@ int Run(Platform& platform, const std::filesystem::path& data, const CommandLine
   return 1;
 }
 
-int RunInWindow(const std::filesystem::path& data, const CommandLine& options) {
+int RunInWindow(const FilePlaces& places, const CommandLine& options) {
   SdlWindow window(SdlWindow::Driver::Native);
   HeldKeys keyboard;
   SdlClock clock(options.clock);
@@ -78,12 +78,12 @@ int RunInWindow(const std::filesystem::path& data, const CommandLine& options) {
   OpenAlSound sound(OpenAlSound::Output::Device);
   TcpSocket socket;
   Platform platform{window, keyboard, clock, dialogs, graphics, sound, socket};
-  return Run(platform, data, options, [&](Game& game, RunOutputs outputs) {
+  return Run(platform, places, options, [&](Game& game, RunOutputs outputs) {
     return RunWindowed(game, window, keyboard, options, outputs);
   });
 }
 
-int RunWithoutScreen(const std::filesystem::path& data, const CommandLine& options,
+int RunWithoutScreen(const FilePlaces& places, const CommandLine& options,
                      const Script& script) {
   SdlWindow window(SdlWindow::Driver::Offscreen);
   VirtualClock clock(options.clock.value_or(script.clock.value_or(0.0)));
@@ -93,7 +93,7 @@ int RunWithoutScreen(const std::filesystem::path& data, const CommandLine& optio
   OpenAlSound sound(OpenAlSound::Output::Loopback);
   TcpSocket socket;
   Platform platform{window, keyboard, clock, dialogs, graphics, sound, socket};
-  return Run(platform, data, options, [&](Game& game, RunOutputs outputs) {
+  return Run(platform, places, options, [&](Game& game, RunOutputs outputs) {
     // The mix is rendered only for someone to hear; the game never asks
     // what its sounds are doing.
     std::optional<LoopbackMix> mix;
@@ -140,14 +140,13 @@ int main(int argc, char** argv) {
     std::cout << kVersionText;
     return 0;
   }
-  const std::filesystem::path data =
-      options.dataDirectory ? *options.dataDirectory : DefaultDataDirectory();
+  const FilePlaces places = FilePlacesFor(options, ProgramDirectory(), CurrentUserEnvironment());
   const auto script = ReadScript(options);
   if (const auto* error = std::get_if<std::string>(&script)) {
     std::cerr << "quillmoor: " << *error << '\n';
     return 2;
   }
   return options.headless
-             ? RunWithoutScreen(data, options, std::get<Script>(script))
-             : RunInWindow(data, options);
+             ? RunWithoutScreen(places, options, std::get<Script>(script))
+             : RunInWindow(places, options);
 }

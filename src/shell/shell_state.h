@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "settings/file_places.h"
+
 namespace quillmoor {
 
 namespace display_mode {
@@ -10,7 +12,7 @@ constexpr std::uint8_t Window = 1, FullScreen = 2;
 }
 
 struct ShellState {
-  std::filesystem::path DataDirectory;
+  FilePlaces Places;
 
   // Config.ini
   std::uint8_t DisplayMode = display_mode::Window;

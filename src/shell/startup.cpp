@@ -17,7 +17,7 @@ namespace quillmoor {
 
 void ReadConfiguration(Game& game) {
   const std::optional<ConfigText> config =
-      ReadConfigText(DataFilePath(game.shell.DataDirectory, "Config.ini"));
+      ReadConfigText(ConfigFileToRead(game.shell.Places));
   if (!config) return;
 
   const ConfigText& c = *config;
@@ -38,7 +38,7 @@ void ReadConfiguration(Game& game) {
 }
 
 void ReadMap(Game& game) {
-  const std::filesystem::path path = DataFilePath(game.shell.DataDirectory, "map.res");
+  const std::filesystem::path path = DataFilePath(game.shell.Places.data, "map.res");
   const std::optional<std::string> text = ReadFileBytes(path);
   if (!text) throw FatalError("Файл карты не найден", MessageIcon::Critical);
   game.map = ParseMap(*text, path);
@@ -47,7 +47,7 @@ void ReadMap(Game& game) {
 void Form_Load(Game& game) {
   // 1. The data folder, before anything else.
   std::error_code error;
-  if (!std::filesystem::exists(std::filesystem::symlink_status(game.shell.DataDirectory, error))) {
+  if (!std::filesystem::exists(std::filesystem::symlink_status(game.shell.Places.data, error))) {
     throw FatalError("Не найдена рабочая директория", MessageIcon::Critical);
   }
   game.shell.StartTimeOfDay = game.platform.clock.TimeOfDay();

@@ -10,7 +10,7 @@ bool InitSound(Game& game) { return game.platform.sound.Open(); }
 
 void LoadSounds(Game& game) {
   for (const sound_file::Entry& sound : sound_file::kAll) {
-    game.platform.sound.Load(sound.file, DataFilePath(game.shell.DataDirectory, sound.file),
+    game.platform.sound.Load(sound.file, DataFilePath(game.shell.Places.data, sound.file),
                              sound.control);
   }
 }

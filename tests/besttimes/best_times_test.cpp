@@ -13,6 +13,7 @@
 namespace quillmoor {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -125,15 +126,49 @@ TEST_F(BestTimes, AnEncodingErrorWritesNeitherFile) {
   EXPECT_EQ(OnDisk(), before);
 }
 
-TEST_F(BestTimes, AFailedWriteLeavesBothOldFiles) {
+TEST_F(BestTimes, AFailedWriteIsReportedKeepsTheRecordAndTheOldFilesAndTriesAgain) {
   const auto before = OnDisk();
   // Something in the way of the new times file.
-  std::filesystem::create_directories(Data(".Ch2.res.new") / "in the way");
+  const std::filesystem::path obstacle = Data(".Ch2.res.new");
+  std::filesystem::create_directories(obstacle / "in the way");
   ASSERT_EQ(Load(), "");
   game_.best.BestNames[1] = "Новое";
-  EXPECT_THROW(SaveBestTimes(game_), FatalError);
+  SaveBestTimes(game_);
+  EXPECT_THAT(Dialogs(), ElementsAre(AllOf(HasSubstr("Не удаётся записать файл"),
+                                           HasSubstr("Рекорд не сохранён"))));
+  EXPECT_EQ(game_.best.BestNames[1], "Новое");
   EXPECT_EQ(OnDisk(), before);
-  EXPECT_FALSE(std::filesystem::exists(Data(".Ch1.res.new")));
+  // No temporary file is left: only the two files and the obstacle.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path() / "Data"),
+                          std::filesystem::directory_iterator()),
+            3);
+
+  std::filesystem::remove_all(obstacle);
+  SaveBestTimes(game_);
+  Game loaded{services_.platform, dir_.path() / "Data"};
+  LoadBestTimes(loaded);
+  EXPECT_EQ(loaded.best.BestNames[1], "Новое");
+}
+
+TEST_F(BestTimes, AnInstalledGameCopiesTheShippedTableAndSavesToThePlayersFolder) {
+  const std::filesystem::path user = dir_.path() / "user" / "quillmoor";
+  Game installed{services_.platform,
+                 FilePlaces{dir_.path() / "Data", dir_.path() / "config", user, user / "log.txt"}};
+  const auto shipped = OnDisk();
+  LoadBestTimes(installed);
+  EXPECT_EQ(test::ReadAll(user / "Ch1.res"), shipped.first);
+  EXPECT_EQ(test::ReadAll(user / "Ch2.res"), shipped.second);
+
+  // The player's copy is read, not the shipped one, and only it changes.
+  installed.best.BestTimes[1] = 40;
+  SaveBestTimes(installed);
+  installed.best = {};
+  dir_.Write("Data/Ch2.res", *EncodeTimes({0, 1, 2, 3, 4}));
+  LoadBestTimes(installed);
+  EXPECT_EQ(installed.best.BestTimes, (TimeRows{0, 40, 60, 70, 80}));
+  EXPECT_EQ(installed.best.BestNames[1], "Аня");
+  EXPECT_EQ(OnDisk().first, shipped.first);
+  EXPECT_THAT(Dialogs(), IsEmpty());
 }
 
 TEST_F(BestTimes, MissingOrMalformedFilesEndTheProgramNamingTheFile) {

@@ -11,12 +11,13 @@ using ::testing::HasSubstr;
 
 TEST(CommandLine, EveryOption) {
   const auto parsed = ParseCommandLine(
-      {"--data", "/games/Data", "--headless", "--ticks=50", "--frame-every", "10", "--screenshot",
+      {"--data", "/games/Data", "--user-dir=/home/a/q", "--headless", "--ticks=50", "--frame-every", "10", "--screenshot",
        "50:a.png", "--screenshot=5:b:c.png", "--screenshot", "50:d.png", "--clock", "3600.5",
        "--script", "s.txt", "--record=r.txt", "--trace", "t.csv"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed)) << std::get<std::string>(parsed);
   const CommandLine& line = std::get<CommandLine>(parsed);
   EXPECT_EQ(line.dataDirectory, std::filesystem::path("/games/Data"));
+  EXPECT_EQ(line.userDirectory, std::filesystem::path("/home/a/q"));
   EXPECT_TRUE(line.headless);
   EXPECT_EQ(line.ticks, 50);
   EXPECT_EQ(line.frameEvery, 10);
@@ -51,6 +52,8 @@ TEST(CommandLine, BadInputSaysWhatIsWrong) {
       {{"--clock", "nan"}, "--clock: needs seconds since midnight"},
       {{"--headless=yes"}, "--headless: takes no value"},
       {{"--data", ""}, "--data: needs a folder"},
+      {{"--user-dir"}, "--user-dir: needs a value"},
+      {{"--user-dir="}, "--user-dir: needs a folder"},
       {{"--ticks", "5", "--screenshot", "6:a.png"}, "comes after the last tick"},
       {{"--trace", ""}, "--trace: needs a file"},
       {{"--script", "s.txt"}, "--script: only with --headless"},

@@ -2,13 +2,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QPixmap>
 #include <cstdio>
+#include <system_error>
 
 #include "platform/fatal_error.h"
-#include "platform/files.h"
 
 namespace quillmoor {
 
@@ -24,44 +23,86 @@ std::filesystem::path ToPath(const QString& path) {
 
 }  // namespace
 
-int RunSettingsProgram(const QStringList& arguments, const ErrorReporter& reportError) {
+SettingsCommandLine ParseSettingsCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Настройка Quillmoor: режим экрана, музыка и размытие в движении "
                      "в файле Config.ini."));
   const QCommandLineOption data(
-      QStringLiteral("data"), QStringLiteral("Папка Data (по умолчанию Data рядом с программой)."),
+      QStringLiteral("data"),
+      QStringLiteral("Папка Data (по умолчанию Data рядом с программой, иначе "
+                     "../share/quillmoor/Data)."),
+      QStringLiteral("DIR"));
+  const QCommandLineOption userDir(
+      QStringLiteral("user-dir"),
+      QStringLiteral("Папка для Config.ini игрока (по умолчанию Data, если в неё можно "
+                     "писать, иначе ~/.config/quillmoor)."),
       QStringLiteral("DIR"));
   const QCommandLineOption screenshot(
       QStringLiteral("screenshot"),
       QStringLiteral("Сохранить вид окна после загрузки в PNG-файл и завершиться."),
       QStringLiteral("FILE"));
   const QCommandLineOption help(QStringLiteral("help"), QStringLiteral("Эта справка."));
-  parser.addOption(data);
-  parser.addOption(screenshot);
-  parser.addOption(help);
+  const QCommandLineOption version(QStringLiteral("version"),
+                                   QStringLiteral("Номер версии."));
+  parser.addOptions({data, userDir, screenshot, help, version});
 
-  if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-    PrintError(parser.positionalArguments().isEmpty()
-                   ? parser.errorText()
-                   : QStringLiteral("лишний аргумент ") + parser.positionalArguments().first());
-    std::fputs(parser.helpText().toUtf8().constData(), stderr);
+  SettingsCommandLine line;
+  // Without an application object Qt cannot name the program itself.
+  line.helpText = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                            QStringLiteral("quillmoor-settings"));
+  if (!parser.parse(arguments)) {
+    line.error = parser.errorText();
+  } else if (!parser.positionalArguments().isEmpty()) {
+    line.error = QStringLiteral("лишний аргумент ") + parser.positionalArguments().first();
+  }
+  for (const QCommandLineOption* option : {&data, &userDir}) {
+    if (line.error.isEmpty() && parser.isSet(*option) && parser.value(*option).isEmpty()) {
+      line.error = QStringLiteral("--") + option->names().first() + QStringLiteral(": нужна папка");
+    }
+  }
+  if (parser.isSet(data)) line.data = ToPath(parser.value(data));
+  if (parser.isSet(userDir)) line.userDir = ToPath(parser.value(userDir));
+  if (parser.isSet(screenshot)) line.screenshot = parser.value(screenshot);
+  line.help = parser.isSet(help);
+  line.version = parser.isSet(version);
+  return line;
+}
+
+std::optional<int> FinishWithoutWindow(const SettingsCommandLine& line) {
+  if (!line.error.isEmpty()) {
+    PrintError(line.error);
+    std::fputs(line.helpText.toUtf8().constData(), stderr);
     return 2;
   }
-  if (parser.isSet(help)) {
-    std::fputs(parser.helpText().toUtf8().constData(), stdout);
+  if (line.help) {
+    std::fputs(line.helpText.toUtf8().constData(), stdout);
     return 0;
   }
+  if (line.version) {
+    std::fputs("Quillmoor " QUILLMOOR_VERSION "\n", stdout);
+    return 0;
+  }
+  return std::nullopt;
+}
 
-  const QString dataDir = parser.isSet(data)
-                              ? parser.value(data)
-                              : QDir(QCoreApplication::applicationDirPath()).filePath("Data");
-  const std::filesystem::path configPath = DataFilePath(ToPath(dataDir), "Config.ini");
-  const bool screenshotOnly = parser.isSet(screenshot);
+FilePlaces SettingsFilePlaces(const SettingsCommandLine& line,
+                              const std::filesystem::path& programDirectory,
+                              const UserEnvironment& environment) {
+  return FindFilePlaces({programDirectory, line.data, line.userDir, environment});
+}
+
+int RunSettingsProgram(const QStringList& arguments, const ErrorReporter& reportError) {
+  const SettingsCommandLine line = ParseSettingsCommandLine(arguments);
+  if (const std::optional<int> status = FinishWithoutWindow(line)) return *status;
+
+  const FilePlaces places = SettingsFilePlaces(
+      line, ToPath(QCoreApplication::applicationDirPath()), CurrentUserEnvironment());
+  const bool screenshotOnly = line.screenshot.has_value();
 
   SettingsValues values;
   try {
-    values = LoadSettings(configPath);
+    values = LoadSettings(ConfigFileToRead(places));
   } catch (const FatalError& error) {
     const QString message = QString::fromUtf8(error.what());
     PrintError(message);
@@ -69,14 +110,18 @@ int RunSettingsProgram(const QStringList& arguments, const ErrorReporter& report
     return 1;
   }
 
-  SettingsDialog dialog(values, configPath, reportError);
+  SettingsDialog dialog(values, ConfigFileToWrite(places), reportError);
   if (screenshotOnly) {
-    const QString file = parser.value(screenshot);
-    if (!dialog.grab().save(file, "PNG")) {
-      PrintError(QStringLiteral("не удаётся записать снимок ") + file);
+    if (!dialog.grab().save(*line.screenshot, "PNG")) {
+      PrintError(QStringLiteral("не удаётся записать снимок ") + *line.screenshot);
       return 1;
     }
     return 0;
+  }
+  // The player's own folder may not exist yet; a failure shows on saving.
+  if (!places.IsPortable()) {
+    std::error_code ignored;
+    std::filesystem::create_directories(places.config, ignored);
   }
   dialog.exec();
   return 0;

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 
 #include "settings/dialog/settings_program.h"
 
@@ -22,23 +23,55 @@ class SettingsProgramTest : public QObject {
   }
 
   // The real program, for what only a process shows: exit status and stderr.
-  static int RunBinary(const QStringList& arguments, QString* standardError) {
+  // Without a display unless one is asked for.
+  static int RunBinary(const QStringList& arguments, QString* standardError,
+                       QString* standardOutput = nullptr, bool offscreen = true) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      environment.remove(name);
+    }
+    if (offscreen) environment.insert("QT_QPA_PLATFORM", "offscreen");
     process.setProcessEnvironment(environment);
     process.start(QUILLMOOR_SETTINGS_BINARY, arguments);
     process.waitForFinished(-1);
     *standardError = QString::fromUtf8(process.readAllStandardError());
+    if (standardOutput) *standardOutput = QString::fromUtf8(process.readAllStandardOutput());
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   }
 
  private slots:
+  void helpAndVersionNeedNoDisplay() {
+    QString standardError, standardOutput;
+    QCOMPARE(RunBinary({"--help"}, &standardError, &standardOutput, false), 0);
+    QVERIFY2(standardOutput.contains("--user-dir"), qPrintable(standardOutput));
+    QVERIFY2(standardOutput.contains("quillmoor-settings"), qPrintable(standardOutput));
+    QCOMPARE(RunBinary({"--version"}, &standardError, &standardOutput, false), 0);
+    QCOMPARE(standardOutput, QString("Quillmoor " QUILLMOOR_VERSION "\n"));
+    QCOMPARE(RunBinary({"--bogus"}, &standardError, nullptr, false), 2);
+  }
+
+  // The game's side of this is in its own test.
+  void configIsWrittenWhereTheGameReadsIt() {
+    const QString program = dir_.filePath("usr/bin"), xdg = dir_.filePath("xdg");
+    QDir().mkpath(program);
+    QDir().mkpath(dir_.filePath("usr/share/quillmoor/Data"));
+    const UserEnvironment environment{xdg.toStdString(), "", "/home/ann"};
+    const auto configFor = [&](const QStringList& arguments) {
+      return ConfigFileToWrite(SettingsFilePlaces(
+          ParseSettingsCommandLine(QStringList{"quillmoor-settings"} + arguments),
+          program.toStdString(), environment));
+    };
+    QCOMPARE(configFor({}), std::filesystem::path(xdg.toStdString()) / "quillmoor/Config.ini");
+    QCOMPARE(configFor({"--user-dir", "/mine"}), std::filesystem::path("/mine/Config.ini"));
+  }
+
   void badLineOrCommandLine() {
     QStringList shown;
     const auto record = [&](QWidget*, const QString& message) { shown << message; };
     for (const QStringList& arguments :
-         {QStringList{"--full-screen"}, QStringList{"--data"}, QStringList{"Data"}}) {
+         {QStringList{"--full-screen"}, QStringList{"--data"}, QStringList{"Data"},
+          QStringList{"--user-dir="}}) {
       QCOMPARE(RunSettingsProgram(QStringList{"quillmoor-settings"} + arguments, record), 2);
     }
     QVERIFY(shown.isEmpty());
