@@ -3,6 +3,9 @@
 #include <array>
 #include <string>
 
+#include "input/pad_state.h"
+#include "settings/controls.h"
+
 namespace quillmoor {
 
 // Text1: the hidden one-line box that takes a name for the best-times table.
@@ -15,6 +18,11 @@ struct NameBox {
 struct InputState {
   std::array<bool, 5> MenuHoverLatch{};
   NameBox Text1;
+  // The player's keys and pad controls, from the controls file.
+  Bindings Controls = DefaultBindings();
+  PadState Pad;
+  // The window lost the keyboard: a race pauses on the next tick.
+  bool FocusLost = false;
 };
 
 }  // namespace quillmoor

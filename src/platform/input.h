@@ -5,10 +5,10 @@
 
 namespace quillmoor {
 
-// Keys by their classic virtual-key codes.
+// Keys by their classic virtual-key codes, which name a key by its place.
 namespace vk {
 constexpr int Back = 0x08, Return = 0x0D, Escape = 0x1B, Left = 0x25, Up = 0x26, Right = 0x27,
-              Down = 0x28, A = 0x41, D = 0x44, S = 0x53, W = 0x57;
+              Down = 0x28, A = 0x41, D = 0x44, R = 0x52, S = 0x53, W = 0x57, F11 = 0x7A;
 }
 
 // Polled key state, as the game reads it once per tick.
@@ -23,14 +23,22 @@ class Keyboard {
 
 enum class MouseButton : std::uint8_t { Left = 1, Right = 2, Middle = 4 };
 
-// Window events, pointer positions in the logical 800 x 600 screen.
+// Window events, pointer positions in the logical 800 x 600 screen. The
+// window's key events name keys by their place; the bindings turn them into
+// the game's keys, which scripts name.
 struct InputEvent {
-  enum class Kind : std::uint8_t { Quit, MouseMove, MouseDown, KeyDown, KeyUp, TextInput };
+  enum class Kind : std::uint8_t {
+    Quit, MouseMove, MouseDown, KeyDown, KeyUp, TextInput, FocusLost, PadButton, PadAxis
+  };
   Kind kind = Kind::Quit;
   float x = 0, y = 0;
   MouseButton button = MouseButton::Left;
-  int key = 0;       // KeyDown, KeyUp: virtual-key code
-  std::string text;  // TextInput: UTF-8
+  int key = 0;          // KeyDown, KeyUp: virtual-key code
+  bool alt = false;     // KeyDown: an Alt key is held
+  bool repeat = false;  // KeyDown: the key's auto-repeat
+  std::string text;     // TextInput: UTF-8; PadButton, PadAxis: SDL's name of the control
+  bool down = false;    // PadButton
+  int value = 0;        // PadAxis: -32768 to 32767, triggers 0 to 32767
 };
 
 class EventSource {

@@ -13,6 +13,8 @@ class Window {
   // The cursor's display counter: +1 to show, -1 to hide; the cursor is
   // visible while the counter is 0 or more. Returns the new counter.
   virtual int ShowCursor(bool show) = 0;
+  // Between the window and desktop full screen, the picture's aspect kept.
+  virtual void ToggleFullScreen() = 0;
 };
 
 }  // namespace quillmoor

@@ -2,6 +2,7 @@
 
 #include "input/mouse_input.h"
 #include "input/name_entry.h"
+#include "input/pad_input.h"
 #include "shell/game.h"
 
 namespace quillmoor {
@@ -18,6 +19,10 @@ bool DispatchEvent(Game& game, HeldKeys& keys, const InputEvent& event) {
       Form_MouseDown(game, event.button, event.x, event.y);
       break;
     case InputEvent::Kind::KeyDown:
+      if (event.key == vk::F11) {
+        if (!event.repeat) game.platform.window.ToggleFullScreen();
+        break;
+      }
       keys.Press(event.key);
       if (nameBoxFocused) Text1_KeyDown(game, event.key);
       break;
@@ -26,6 +31,13 @@ bool DispatchEvent(Game& game, HeldKeys& keys, const InputEvent& event) {
       break;
     case InputEvent::Kind::TextInput:
       if (nameBoxFocused) Text1_TextInput(game, event.text);
+      break;
+    case InputEvent::Kind::FocusLost:
+      game.input.FocusLost = true;
+      break;
+    case InputEvent::Kind::PadButton:
+    case InputEvent::Kind::PadAxis:
+      HandlePadEvent(game, keys, event);
       break;
   }
   return true;

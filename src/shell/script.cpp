@@ -1,6 +1,7 @@
 #include "shell/script.h"
 
 #include "platform/utf8.h"
+#include "settings/controls.h"
 #include "shell/exact_number.h"
 
 #include <algorithm>
@@ -20,14 +21,17 @@ struct Named {
 
 using Kind = InputEvent::Kind;
 
-constexpr std::array<Named<Kind>, 6> kEventWords{{{"down", Kind::KeyDown},
+constexpr std::array<Named<Kind>, 9> kEventWords{{{"down", Kind::KeyDown},
                                                   {"up", Kind::KeyUp},
                                                   {"move", Kind::MouseMove},
                                                   {"click", Kind::MouseDown},
                                                   {"type", Kind::TextInput},
-                                                  {"quit", Kind::Quit}}};
+                                                  {"quit", Kind::Quit},
+                                                  {"focus", Kind::FocusLost},
+                                                  {"pad", Kind::PadButton},
+                                                  {"pad", Kind::PadAxis}}};
 
-constexpr std::array<Named<int>, 11> kKeys{{{"W", vk::W},
+constexpr std::array<Named<int>, 13> kKeys{{{"W", vk::W},
                                             {"A", vk::A},
                                             {"S", vk::S},
                                             {"D", vk::D},
@@ -37,7 +41,9 @@ constexpr std::array<Named<int>, 11> kKeys{{{"W", vk::W},
                                             {"Right", vk::Right},
                                             {"Escape", vk::Escape},
                                             {"Return", vk::Return},
-                                            {"Backspace", vk::Back}}};
+                                            {"Backspace", vk::Back},
+                                            {"R", vk::R},
+                                            {"F11", vk::F11}}};
 
 constexpr std::array<Named<MouseButton>, 3> kButtons{
     {{"left", MouseButton::Left}, {"right", MouseButton::Right}, {"middle", MouseButton::Middle}}};
@@ -94,6 +100,29 @@ class Fields {
   std::string_view rest_;
 };
 
+// "button NAME down|up" or "axis NAME VALUE" after "pad".
+std::optional<std::string> ParsePadArguments(Fields& fields, InputEvent& event) {
+  const std::string_view what = fields.Next(), name = fields.Next(), state = fields.Next();
+  if (what == "button") {
+    if (!IsPadButtonName(name)) return "unknown pad button " + Quoted(name);
+    if (state != "down" && state != "up") return "pad button needs down or up";
+    event.kind = Kind::PadButton;
+    event.down = state == "down";
+  } else if (what == "axis") {
+    if (!IsPadAxisName(name)) return "unknown pad axis " + Quoted(name);
+    const std::optional<std::int64_t> value = ExactNumber<std::int64_t>(state);
+    if (!value || *value < -32768 || *value > 32767) {
+      return "pad axis needs a value from -32768 to 32767, not " + Quoted(state);
+    }
+    event.kind = Kind::PadAxis;
+    event.value = int(*value);
+  } else {
+    return "pad needs button or axis";
+  }
+  event.text = std::string(name);
+  return std::nullopt;
+}
+
 // The arguments of an event after its word; an error message, or nothing.
 std::optional<std::string> ParseArguments(std::string_view word, Fields& fields,
                                           InputEvent& event) {
@@ -134,6 +163,13 @@ std::optional<std::string> ParseArguments(std::string_view word, Fields& fields,
       return std::nullopt;
     }
     case Kind::Quit:
+      break;
+    case Kind::FocusLost:
+      if (fields.Next() != "lost") return std::string("focus needs \"lost\"");
+      break;
+    case Kind::PadButton:
+    case Kind::PadAxis:
+      if (auto error = ParsePadArguments(fields, event)) return error;
       break;
   }
   if (const std::string_view extra = fields.Next(); !extra.empty()) {
@@ -261,6 +297,14 @@ std::string ScriptLine(std::int64_t tick, const InputEvent& event) {
       return line + ' ' + event.text;
     case Kind::Quit:
       return line;
+    case Kind::FocusLost:
+      return line + " lost";
+    case Kind::PadButton:
+      if (!IsPadButtonName(event.text)) return {};
+      return line + " button " + event.text + (event.down ? " down" : " up");
+    case Kind::PadAxis:
+      if (!IsPadAxisName(event.text) || event.value < -32768 || event.value > 32767) return {};
+      return line + " axis " + event.text + ' ' + std::to_string(event.value);
   }
   return {};
 }

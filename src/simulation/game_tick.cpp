@@ -1,6 +1,7 @@
 #include "simulation/game_tick.h"
 
 #include <cmath>
+#include <utility>
 
 #include "besttimes/best_times.h"
 #include "graphics/device_setup.h"
@@ -42,8 +43,13 @@ bool ReadKeyPress(Game& game, int key) {
 void GameTick(Game& game) {
   SimulationState& s = game.sim;
   ++game.shell.GameTicks;
-  // 1. Esc pauses the race, or resumes it from the menu.
-  if (ReadKeyPress(game, vk::Escape) && !s.Exiting) {
+  // 1. Esc pauses the race, or resumes it from the menu; a window that
+  // loses the keyboard pauses it as Esc does.
+  const bool focusLost = std::exchange(game.input.FocusLost, false);
+  const bool escape = ReadKeyPress(game, vk::Escape);
+  if (focusLost && s.GameState == game_state::Race && !s.Exiting) {
+    PauseRace(game);
+  } else if (escape && !s.Exiting) {
     if (s.GameState == game_state::Race) {
       PauseRace(game);
     } else if (s.CanContinue == 1) {

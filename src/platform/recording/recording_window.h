@@ -13,6 +13,7 @@ class RecordingWindow final : public Window {
   void RemoveBorder() override { log_.Add("Window.RemoveBorder"); }
   void Show() override { log_.Add("Window.Show"); }
   int ShowCursor(bool show) override;
+  void ToggleFullScreen() override { log_.Add("Window.ToggleFullScreen"); }
 
   int cursorCounter = 0;
 

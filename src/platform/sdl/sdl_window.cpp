@@ -57,6 +57,8 @@ SDL_Window* SdlWindow::Handle() {
       return nullptr;
     }
     videoStarted_ = true;
+    // A machine without pads plays on without them.
+    gamepads_.Start();
   }
   // Every frame is drawn off screen and copied to the window, so the
   // window needs neither depth nor alpha.
@@ -96,6 +98,13 @@ bool SdlWindow::EnterFullScreen() {
   fullScreen_ = true;
   if (!Handle()) return false;
   return !shown_ || SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+void SdlWindow::ToggleFullScreen() {
+  fullScreen_ = !fullScreen_;
+  if (window_ && shown_) {
+    SDL_SetWindowFullscreen(window_, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  }
 }
 
 void SdlWindow::Show() {
@@ -165,7 +174,7 @@ bool SdlWindow::Translate(const void* raw, InputEvent& event) {
       event.text = e.text.text;
       return true;
     default:
-      return false;
+      return gamepads_.Translate(&e, event);
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/input.h"
+#include "platform/sdl/sdl_gamepads.h"
 #include "platform/window.h"
 
 struct SDL_Window;
@@ -32,6 +33,7 @@ class SdlWindow final : public Window, public EventSource {
   void RemoveBorder() override;
   void Show() override;
   int ShowCursor(bool show) override;
+  void ToggleFullScreen() override;
 
   bool PollEvent(InputEvent& event) override;
   bool WaitEvent(InputEvent& event, double timeoutSeconds) override;
@@ -47,6 +49,7 @@ class SdlWindow final : public Window, public EventSource {
   bool fullScreen_ = false;
   bool shown_ = false;
   int cursorCounter_ = 0;
+  SdlGamepads gamepads_;
 };
 
 }  // namespace quillmoor
