@@ -3,6 +3,7 @@
 #include "platform/headless/virtual_clock.h"
 #include "platform/image.h"
 #include "platform/input.h"
+#include "input/key_bindings.h"
 #include "net/net_link.h"
 #include "shell/event_dispatch.h"
 #include "shell/frame_tick.h"
@@ -90,11 +91,20 @@ int RunWindowed(Game& game, EventSource& events, HeldKeys& keys, const CommandLi
   Clock& clock = game.platform.clock;
   TickScheduler scheduler(clock.Seconds());
   Session session(game, keys, options, outputs);
+  KeyTranslator translator;
+  // False when the event closes the window.
+  const auto handle = [&](const InputEvent& event) {
+    for (const InputEvent& translated :
+         translator.Translate(event, game.input.Controls, game.input.Text1.Focused)) {
+      if (!session.Handle(translated)) return false;
+    }
+    return true;
+  };
 
   while (!session.Over()) {
     InputEvent event;
     while (events.PollEvent(event)) {
-      if (!session.Handle(event)) return 0;
+      if (!handle(event)) return 0;
     }
     for (int due = scheduler.Due(clock.Seconds()); due > 0 && !session.Over(); --due) {
       if (!session.TimerRunning()) break;
@@ -104,7 +114,7 @@ int RunWindowed(Game& game, EventSource& events, HeldKeys& keys, const CommandLi
     if (session.FramesRunning()) {
       session.Frame();
     } else if (events.WaitEvent(event, scheduler.NextTick() - clock.Seconds()) &&
-               !session.Handle(event)) {
+               !handle(event)) {
       return 0;
     }
   }

@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include <iostream>
 #include <system_error>
 
 #include "besttimes/best_times.h"
@@ -37,6 +38,14 @@ void ReadConfiguration(Game& game) {
   }
 }
 
+// The player's keys and pad controls; a line that makes no sense is named
+// and keeps its default.
+void ReadControls(Game& game) {
+  ControlsRead controls = ReadControlsFile(game.shell.Places.config / std::string(kControlsFile));
+  for (const std::string& problem : controls.problems) std::cerr << problem << '\n';
+  game.input.Controls = controls.bindings;
+}
+
 void ReadMap(Game& game) {
   const std::filesystem::path path = DataFilePath(game.shell.Places.data, "map.res");
   const std::optional<std::string> text = ReadFileBytes(path);
@@ -55,6 +64,7 @@ void Form_Load(Game& game) {
   // 3. Defaults: every state struct starts at them.
   // 4. Configuration.
   ReadConfiguration(game);
+  ReadControls(game);
   // 5. The track.
   ReadMap(game);
   // 6. The best-times table.

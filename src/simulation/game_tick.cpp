@@ -60,6 +60,8 @@ void GameTick(Game& game) {
   if (ReadKeyPress(game, vk::Return) && s.GameState == game_state::Race) {
     s.CameraMode = s.CameraMode == 2 ? 3 : 2;
   }
+  // R starts the race again at once.
+  if (ReadKeyPress(game, vk::R) && CanRestart(game)) RestartRace(game);
   // 3. The network link's status (the game never opens it).
   NetTick(game);
   // 4. The state's own tick; a state changed above runs at once.

@@ -87,6 +87,18 @@ void BeginNewRace(Game& game) {
   HideMouseCursor(game);
 }
 
+void RestartRace(Game& game) {
+  BeginNewRace(game);
+  PlaceChaseCamera(game);
+  StartRace(game);
+}
+
+bool CanRestart(const Game& game) {
+  const SimulationState& s = game.sim;
+  if (s.Exiting || s.IntroActive || game.input.Text1.Focused) return false;
+  return s.GameState == game_state::Race || (s.MenuVisible && s.CanContinue == 1);
+}
+
 void ContinueRace(Game& game) {
   SwitchToRaceMusic(game);
   game.platform.sound.Play(sound_file::MenuClick, /*looping=*/false);

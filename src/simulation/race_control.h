@@ -12,6 +12,10 @@ void ResetRace(Game& game);
 // Menu commands.
 void BeginNewRace(Game& game);
 void ContinueRace(Game& game);
+// "Новая Игра" without the fly-in: the race starts again at once from the
+// line, the race camera in place. Only in a race or its pause menu.
+void RestartRace(Game& game);
+bool CanRestart(const Game& game);
 void RequestExit(Game& game);
 
 // Esc during a race, and Esc in the menu while the race can go on.

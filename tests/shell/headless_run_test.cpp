@@ -215,6 +215,29 @@ TEST_F(HeadlessRun, ARecordRaceSavesTheTableAndReplaysToTheSameTrace) {
   EXPECT_EQ(File("replayed.csv"), trace);
 }
 
+TEST_F(HeadlessRun, RestartAndFocusLossPlayOutAndReplay) {
+  const test::ProgramResult run = RunScript(
+      "1 click 400 300\n2 move 100 225\n3 click 100 225\n3 down W\n"
+      "400 down R\n401 up R\n"  // again from the line
+      "600 focus lost\n",
+      {"--ticks", "700", "--trace", Path("trace.csv"), "--record", Path("session.script")});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::string trace = File("trace.csv");
+  // GameState, CameraMode, Speed, Distance: racing at once with speed 0.001
+  // after one tick, then paused on the tick after the focus went.
+  EXPECT_THAT(trace, HasSubstr("\n400,2,2,0.00100000005,0.00100000005,"));
+  EXPECT_THAT(trace, HasSubstr("\n600,4,"));
+  const std::string session = File("session.script");
+  EXPECT_THAT(session, HasSubstr("400 down R\n"));
+  EXPECT_THAT(session, HasSubstr("600 focus lost\n"));
+
+  test::WriteDataSet(dir_);
+  const test::ProgramResult replay =
+      RunScript(session, {"--ticks", "700", "--trace", Path("replayed.csv")});
+  ASSERT_EQ(replay.exitCode, 0) << replay.err;
+  EXPECT_EQ(File("replayed.csv"), trace);
+}
+
 TEST_F(HeadlessRun, QuitEndsTheRunBeforeItsTick) {
   const test::ProgramResult run =
       RunScript("5 quit\n", {"--ticks", "100", "--trace", Path("t.csv")});

@@ -102,6 +102,49 @@ TEST_F(GameFlowTest, EscOutsideARaceOnlyActsWhenItCanContinueAndEnterOnlyInARace
   EXPECT_EQ(sim().CameraMode, 2);
 }
 
+TEST_F(GameFlowTest, LosingTheFocusPausesARaceAsEscDoesAndNothingElse) {
+  StartRace();
+  g_.game.input.FocusLost = true;
+  Ticks(1);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  EXPECT_EQ(sim().CanContinue, 1);
+  // Paused it stays, whatever focus comes and goes; and a menu never
+  // resumes on it.
+  g_.game.input.FocusLost = true;
+  Ticks(3);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  EXPECT_FALSE(g_.game.input.FocusLost);
+}
+
+TEST_F(GameFlowTest, RStartsTheRaceAgainAtOnceFromTheLine) {
+  StartRace();
+  g_.services.keyboard.Press(vk::W);
+  Ticks(300);
+  g_.services.keyboard.Release(vk::W);
+  ASSERT_GT(sim().Distance, 10);
+  const int camera = sim().CameraMode;
+  Tap(vk::R);
+  // Two ticks: the restarting one ran the race, the next one too.
+  EXPECT_EQ(sim().GameState, game_state::Race);
+  EXPECT_EQ(sim().Distance, 0);
+  EXPECT_EQ(sim().Speed, 0);
+  EXPECT_EQ(sim().RaceTime, 0.04f);
+  EXPECT_EQ(sim().CameraMode, camera);
+  EXPECT_THAT(Sounds(), Contains("Sound.Play s-s1.res looping"));
+
+  // From the pause menu too, but not from the result page after the line.
+  Tap(vk::Escape);
+  ASSERT_EQ(sim().GameState, game_state::Menu);
+  Tap(vk::R);
+  EXPECT_EQ(sim().GameState, game_state::Race);
+  EXPECT_LT(Cursor(), 0);
+  PlaceCraft(kFinishLine + 1, 0);
+  Ticks(1);
+  ASSERT_EQ(sim().GameState, game_state::Menu);
+  Tap(vk::R);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+}
+
 TEST_F(GameFlowTest, TheFinishingTickAlsoRunsTheMenuTick) {
   StartRace();
   PlaceCraft(10001, 0.0004f);

@@ -14,19 +14,56 @@ namespace {
 
 constexpr int kWidth = 800, kHeight = 600;
 
-int VirtualKeyOf(SDL_Keycode key) {
-  if (key >= SDLK_a && key <= SDLK_z) return 'A' + int(key - SDLK_a);
-  if (key >= SDLK_0 && key <= SDLK_9) return '0' + int(key - SDLK_0);
-  switch (key) {
-    case SDLK_BACKSPACE: return vk::Back;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER: return vk::Return;
-    case SDLK_ESCAPE: return vk::Escape;
-    case SDLK_LEFT: return vk::Left;
-    case SDLK_UP: return vk::Up;
-    case SDLK_RIGHT: return vk::Right;
-    case SDLK_DOWN: return vk::Down;
-    case SDLK_SPACE: return 0x20;
+// A key by its place on the keyboard, whatever the layout makes it type:
+// the virtual-key code of the key at that place on a US layout.
+int VirtualKeyOf(SDL_Scancode code) {
+  if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) return 'A' + int(code - SDL_SCANCODE_A);
+  if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) return '1' + int(code - SDL_SCANCODE_1);
+  if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F12) return 0x70 + int(code - SDL_SCANCODE_F1);
+  if (code >= SDL_SCANCODE_KP_1 && code <= SDL_SCANCODE_KP_9) {
+    return 0x61 + int(code - SDL_SCANCODE_KP_1);
+  }
+  switch (code) {
+    case SDL_SCANCODE_0: return '0';
+    case SDL_SCANCODE_KP_0: return 0x60;
+    case SDL_SCANCODE_BACKSPACE: return vk::Back;
+    case SDL_SCANCODE_TAB: return 0x09;
+    case SDL_SCANCODE_RETURN:
+    case SDL_SCANCODE_KP_ENTER: return vk::Return;
+    case SDL_SCANCODE_LSHIFT:
+    case SDL_SCANCODE_RSHIFT: return 0x10;
+    case SDL_SCANCODE_LCTRL:
+    case SDL_SCANCODE_RCTRL: return 0x11;
+    case SDL_SCANCODE_PAUSE: return 0x13;
+    case SDL_SCANCODE_CAPSLOCK: return 0x14;
+    case SDL_SCANCODE_ESCAPE: return vk::Escape;
+    case SDL_SCANCODE_SPACE: return 0x20;
+    case SDL_SCANCODE_PAGEUP: return 0x21;
+    case SDL_SCANCODE_PAGEDOWN: return 0x22;
+    case SDL_SCANCODE_END: return 0x23;
+    case SDL_SCANCODE_HOME: return 0x24;
+    case SDL_SCANCODE_LEFT: return vk::Left;
+    case SDL_SCANCODE_UP: return vk::Up;
+    case SDL_SCANCODE_RIGHT: return vk::Right;
+    case SDL_SCANCODE_DOWN: return vk::Down;
+    case SDL_SCANCODE_INSERT: return 0x2D;
+    case SDL_SCANCODE_DELETE: return 0x2E;
+    case SDL_SCANCODE_KP_MULTIPLY: return 0x6A;
+    case SDL_SCANCODE_KP_PLUS: return 0x6B;
+    case SDL_SCANCODE_KP_MINUS: return 0x6D;
+    case SDL_SCANCODE_KP_PERIOD: return 0x6E;
+    case SDL_SCANCODE_KP_DIVIDE: return 0x6F;
+    case SDL_SCANCODE_SEMICOLON: return 0xBA;
+    case SDL_SCANCODE_EQUALS: return 0xBB;
+    case SDL_SCANCODE_COMMA: return 0xBC;
+    case SDL_SCANCODE_MINUS: return 0xBD;
+    case SDL_SCANCODE_PERIOD: return 0xBE;
+    case SDL_SCANCODE_SLASH: return 0xBF;
+    case SDL_SCANCODE_GRAVE: return 0xC0;
+    case SDL_SCANCODE_LEFTBRACKET: return 0xDB;
+    case SDL_SCANCODE_BACKSLASH: return 0xDC;
+    case SDL_SCANCODE_RIGHTBRACKET: return 0xDD;
+    case SDL_SCANCODE_APOSTROPHE: return 0xDE;
     default: return 0;
   }
 }
@@ -167,8 +204,13 @@ bool SdlWindow::Translate(const void* raw, InputEvent& event) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
       event.kind = e.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
-      event.key = VirtualKeyOf(e.key.keysym.sym);
+      event.key = VirtualKeyOf(e.key.keysym.scancode);
+      event.alt = (e.key.keysym.mod & KMOD_ALT) != 0;
+      event.repeat = e.key.repeat != 0;
       return event.key != 0;
+    case SDL_WINDOWEVENT:
+      event.kind = InputEvent::Kind::FocusLost;
+      return e.window.event == SDL_WINDOWEVENT_FOCUS_LOST;
     case SDL_TEXTINPUT:
       event.kind = InputEvent::Kind::TextInput;
       event.text = e.text.text;
