@@ -172,6 +172,13 @@ TEST_F(HeadlessRun, StartErrorsGoToStandardErrorWithStatusOne) {
   EXPECT_THAT(run.err, HasSubstr("Config.ini, строка 2: «five thousand»"));
 }
 
+TEST_F(HeadlessRun, ABadControlsLineIsNamedAndTheGameGoesOn) {
+  dir_.Write("user/quillmoor.ini", "accelerate = W\nbrake = Hyper\n");
+  const test::ProgramResult run = Run({"--ticks", "2", "--user-dir", Path("user")});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_THAT(run.err, HasSubstr("quillmoor.ini, строка 2: «brake = Hyper»"));
+}
+
 TEST_F(HeadlessRun, UsageAndScriptErrorsEndWithStatusTwo) {
   const test::ProgramResult usage = Run({"--ticks", "many"});
   EXPECT_EQ(usage.exitCode, 2);

@@ -36,10 +36,21 @@ InputEvent Pointer(Kind kind, float x, float y, MouseButton button = MouseButton
 InputEvent Text(std::string text) { return {.kind = Kind::TextInput, .text = std::move(text)}; }
 
 // Field by field, the coordinates bit for bit (-0 is not 0).
+// A focus or pad event; down is 1 for a button going down.
+InputEvent Pad(Kind kind, std::string control, int valueOrDown) {
+  InputEvent event;
+  event.kind = kind;
+  event.text = std::move(control);
+  if (kind == Kind::PadButton) event.down = valueOrDown == 1;
+  if (kind == Kind::PadAxis) event.value = valueOrDown;
+  return event;
+}
+
 void ExpectSame(const InputEvent& actual, const InputEvent& expected) {
   const auto fields = [](const InputEvent& e) {
     return std::tuple(int(e.kind), std::bit_cast<std::uint32_t>(e.x),
-                      std::bit_cast<std::uint32_t>(e.y), int(e.button), e.key, e.text);
+                      std::bit_cast<std::uint32_t>(e.y), int(e.button), e.key, e.text, e.down,
+                      e.value);
   };
   EXPECT_EQ(fields(actual), fields(expected));
 }
@@ -125,6 +136,12 @@ TEST(Script, BadLinesSayWhereAndWhat) {
       {"1 type", "line 1: type needs text"},
       {"1 quit now", "line 1: unexpected \"now\" after the event"},
       {"1 quit\n2 down W\n3 up\n", "script line 3: up needs a key"},
+      {"1 focus", "line 1: focus needs \"lost\""},
+      {"1 pad button z down", "line 1: unknown pad button \"z\""},
+      {"1 pad button a held", "line 1: pad button needs down or up"},
+      {"1 pad axis leftx 32768", "line 1: pad axis needs a value from -32768 to 32767"},
+      {"1 pad axis a 0", "line 1: unknown pad axis \"a\""},
+      {"1 pad stick leftx 0", "line 1: pad needs button or axis"},
   };
   for (const auto& [text, message] : cases) EXPECT_THAT(Error(text), HasSubstr(message)) << text;
   // Cut short, overlong, a surrogate, overlong again, past U+10FFFF.
@@ -147,6 +164,13 @@ TEST(Script, WrittenLinesReadBackToTheSameEvent) {
       Text("  #x\t "),
       Text("ß€𝄞"),
       InputEvent{},
+      Key(Kind::KeyDown, vk::R),
+      Key(Kind::KeyUp, vk::F11),
+      Pad(Kind::FocusLost, "", 0),
+      Pad(Kind::PadButton, "dpleft", 1),
+      Pad(Kind::PadButton, "start", 0),
+      Pad(Kind::PadAxis, "leftx", -32768),
+      Pad(Kind::PadAxis, "righttrigger", 32767),
   };
   std::string script;
   for (std::size_t i = 0; i < events.size(); ++i) {
@@ -168,7 +192,8 @@ TEST(Script, EventsTheFormatCannotHoldGiveNoLine) {
   for (const InputEvent& event :
        {Key(Kind::KeyDown, 'Q'), Pointer(Kind::MouseMove, std::nanf(""), 1),
         Pointer(Kind::MouseDown, 1, INFINITY), Pointer(Kind::MouseDown, 1, 1, MouseButton(3)),
-        Text(""), Text("a\nb"), Text("a\rb"), Text("\xFF")}) {
+        Text(""), Text("a\nb"), Text("a\rb"), Text("\xFF"), Pad(Kind::PadButton, "leftx", 1),
+        Pad(Kind::PadAxis, "a", 0), Pad(Kind::PadAxis, "lefty", 40000)}) {
     EXPECT_EQ(ScriptLine(5, event), "") << int(event.kind) << " " << event.text;
   }
 }

@@ -1,0 +1,95 @@
+#include "settings/controls.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/input.h"
+#include "support/temp_dir.h"
+
+namespace quillmoor {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+ActionBinding Of(const Bindings& bindings, Action action) {
+  return bindings[std::size_t(action)];
+}
+
+TEST(Controls, TheFileWritesAndReadsBackEveryBinding) {
+  test::TempDir dir;
+  Bindings bindings = DefaultBindings();
+  bindings[std::size_t(Action::Accelerate)] = {{KeyChord{'I'}, KeyChord{0xBB, true}},
+                                               {"x", "righty-"}};
+  bindings[std::size_t(Action::Pause)] = {};
+  const std::filesystem::path file = dir.path() / "sub" / "quillmoor.ini";
+  WriteControlsFile(file, bindings);
+  const ControlsRead read = ReadControlsFile(file);
+  EXPECT_THAT(read.problems, IsEmpty());
+  EXPECT_EQ(read.bindings, bindings);
+  EXPECT_THAT(test::ReadAll(file), HasSubstr("\naccelerate = I, Alt+Equals | x, righty-\n"));
+  EXPECT_THAT(test::ReadAll(file), HasSubstr("\npause = |\n"));
+}
+
+TEST(Controls, NoFileGivesTheDefaults) {
+  test::TempDir dir;
+  const ControlsRead read = ReadControlsFile(dir.path() / "quillmoor.ini");
+  EXPECT_THAT(read.problems, IsEmpty());
+  EXPECT_EQ(read.bindings, DefaultBindings());
+  EXPECT_EQ(ChordName(Of(read.bindings, Action::FullScreen).keys[1]), "Alt+Return");
+}
+
+TEST(Controls, ABadLineIsNamedAndKeepsItsDefaultTheRestIsRead) {
+  const ControlsRead read = ParseControls(
+      "# comment\n"
+      "  Brake = k ,  Down|lefttrigger\r\n"
+      "jump = Space\n"
+      "left = Q, W, E\n"
+      "right = D | trigger\n"
+      "camera = Hyper\n"
+      "restart\n"
+      "pause = | start, b, y\n",
+      "quillmoor.ini");
+  EXPECT_EQ(Of(read.bindings, Action::Brake),
+            (ActionBinding{{KeyChord{'K'}, KeyChord{vk::Down}}, {"lefttrigger", ""}}));
+  for (Action kept : {Action::Left, Action::Right, Action::Camera, Action::Restart, Action::Pause}) {
+    EXPECT_EQ(Of(read.bindings, kept), Of(DefaultBindings(), kept)) << ActionName(kept);
+  }
+  ASSERT_EQ(read.problems.size(), 6u);
+  EXPECT_THAT(read.problems[0], HasSubstr("quillmoor.ini, строка 3: «jump = Space» — нет такого действия"));
+  EXPECT_THAT(read.problems[1], HasSubstr("строка 4"));
+  EXPECT_THAT(read.problems[2], HasSubstr("«trigger»"));
+  EXPECT_THAT(read.problems[3], HasSubstr("«Hyper»"));
+  EXPECT_THAT(read.problems[4], HasSubstr("строка 7"));
+  EXPECT_THAT(read.problems[5], HasSubstr("больше двух кнопок пульта"));
+}
+
+TEST(Controls, AnOversizedOrUnreadableFileIsNamedAndGivesTheDefaults) {
+  test::TempDir dir;
+  const std::filesystem::path big =
+      dir.Write("quillmoor.ini", std::string(70 * 1024, '#'));
+  ControlsRead read = ReadControlsFile(big);
+  EXPECT_THAT(read.problems, ElementsAre(HasSubstr("больше 64 КиБ")));
+  EXPECT_EQ(read.bindings, DefaultBindings());
+  std::filesystem::create_directories(dir.path() / "folder.ini");
+  read = ReadControlsFile(dir.path() / "folder.ini");
+  EXPECT_EQ(read.bindings, DefaultBindings());
+}
+
+TEST(Controls, KeyNamesAreMatchedInAnyCaseAndWrittenOneWay) {
+  EXPECT_EQ(ChordByName("alt+return"), (KeyChord{vk::Return, true}));
+  EXPECT_EQ(ChordByName("f11"), (KeyChord{vk::F11, false}));
+  EXPECT_EQ(ChordByName("w"), (KeyChord{vk::W, false}));
+  EXPECT_FALSE(ChordByName("Alt+"));
+  EXPECT_FALSE(ChordByName("ц"));
+  for (int key = 0; key < 256; ++key) {
+    const std::string name = KeyName(key);
+    if (!name.empty()) {
+      EXPECT_EQ(KeyByName(name), key) << name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillmoor
