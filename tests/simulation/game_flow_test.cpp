@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "input/key_bindings.h"
+#include "shell/event_dispatch.h"
 #include "shell/game.h"
 #include "simulation/game_tick.h"
 #include "simulation/race_control.h"
@@ -143,6 +145,26 @@ TEST_F(GameFlowTest, RStartsTheRaceAgainAtOnceFromTheLine) {
   ASSERT_EQ(sim().GameState, game_state::Menu);
   Tap(vk::R);
   EXPECT_EQ(sim().GameState, game_state::Menu);
+}
+
+TEST_F(GameFlowTest, AltEnterSwitchesFullScreenAndLeavesTheCamera) {
+  StartRace();
+  KeyTranslator translator;
+  for (const bool alt : {true, false}) {
+    for (const InputEvent::Kind kind : {InputEvent::Kind::KeyDown, InputEvent::Kind::KeyUp}) {
+      InputEvent key;
+      key.kind = kind;
+      key.key = vk::Return;
+      key.alt = alt && kind == InputEvent::Kind::KeyDown;
+      for (const InputEvent& event : translator.Translate(key, g_.game.input.Controls, false)) {
+        DispatchEvent(g_.game, g_.services.keyboard, event);
+      }
+      Ticks(1);
+    }
+    // Alt+Enter: full screen, the camera as it was; Enter alone: the camera.
+    EXPECT_EQ(sim().CameraMode, alt ? 2 : 3);
+  }
+  EXPECT_THAT(g_.services.log.Starting("Window.Toggle"), ElementsAre("Window.ToggleFullScreen"));
 }
 
 TEST_F(GameFlowTest, TheFinishingTickAlsoRunsTheMenuTick) {
