@@ -35,7 +35,16 @@ std::filesystem::path StagedPath(const std::filesystem::path& path) {
 void Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::error_code error;
   std::filesystem::rename(from, to, error);
-  if (error) throw FatalError(WriteFailureText(to, error.value()));
+  if (error) throw WriteError(to, error.value());
+}
+
+// The new file beside the old one; a failure names the file the player knows.
+void Stage(const std::filesystem::path& path, std::string_view bytes) {
+  try {
+    WriteFileAtomically(StagedPath(path), bytes);
+  } catch (const WriteError& failure) {
+    throw WriteError(path, failure.error());
+  }
 }
 
 // Both files reach the disk in full before either replaces the old one, so
@@ -44,8 +53,8 @@ void WriteTableFiles(const std::filesystem::path& names, std::string_view namesB
                      const std::filesystem::path& times, std::string_view timesBytes) {
   const std::filesystem::path stagedNames = StagedPath(names), stagedTimes = StagedPath(times);
   try {
-    WriteFileAtomically(stagedNames, namesBytes);
-    WriteFileAtomically(stagedTimes, timesBytes);
+    Stage(names, namesBytes);
+    Stage(times, timesBytes);
     Rename(stagedNames, names);
     Rename(stagedTimes, times);
   } catch (const FatalError&) {

@@ -97,7 +97,7 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-  auto failure = [&](int error) { return FatalError(WriteFailureText(path, error)); };
+  auto failure = [&](int error) { return WriteError(path, error); };
 
   const int fd = mkstemp(temporary.data());
   if (fd < 0) throw failure(errno);

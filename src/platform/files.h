@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/fatal_error.h"
+
 namespace quillmoor {
 
 // The entry called name in dir, file or folder: the exact name when it
@@ -24,9 +26,20 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 std::string ErrorText(int error);
 std::string WriteFailureText(const std::filesystem::path& path, int error);
 
+// A file that could not be written, and the errno value saying why.
+class WriteError : public FatalError {
+ public:
+  WriteError(const std::filesystem::path& path, int error)
+      : FatalError(WriteFailureText(path, error)), error_(error) {}
+  int error() const { return error_; }
+
+ private:
+  int error_;
+};
+
 // Replaces the file with the bytes through a temporary file in the same
 // folder, flushed to disk before it is renamed over the old one: a crash or
-// a full disk leaves the old file whole. Throws FatalError when it fails.
+// a full disk leaves the old file whole. Throws WriteError when it fails.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Whether this process may create files in the folder.

@@ -134,7 +134,9 @@ TEST_F(BestTimes, AFailedWriteIsReportedKeepsTheRecordAndTheOldFilesAndTriesAgai
   ASSERT_EQ(Load(), "");
   game_.best.BestNames[1] = "Новое";
   SaveBestTimes(game_);
+  // It names the file the player knows, and why, in the game's language.
   EXPECT_THAT(Dialogs(), ElementsAre(AllOf(HasSubstr("Не удаётся записать файл"),
+                                           HasSubstr("Ch2.res: на его месте папка."),
                                            HasSubstr("Рекорд не сохранён"))));
   EXPECT_EQ(game_.best.BestNames[1], "Новое");
   EXPECT_EQ(OnDisk(), before);
