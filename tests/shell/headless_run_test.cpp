@@ -271,6 +271,9 @@ TEST_F(HeadlessRun, ARealWindowedSessionReplaysToTheSameTrace) {
   ASSERT_EQ(replay.exitCode, 0) << replay.err;
   EXPECT_EQ(File("replayed.csv"), File("windowed.csv"));
   EXPECT_THAT(File("session.txt"), HasSubstr(" click "));
+  // The keys at W's and D's places, as the game's keys.
+  EXPECT_THAT(File("session.txt"), HasSubstr(" down W\n"));
+  EXPECT_THAT(File("session.txt"), HasSubstr(" down D\n"));
 }
 
 TEST_F(Screenshots, IntroMenuAndPages) {

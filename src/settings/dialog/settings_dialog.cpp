@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "platform/fatal_error.h"
+#include "settings/dialog/controls_dialog.h"
 
 namespace quillmoor {
 
@@ -56,6 +57,31 @@ void ShowErrorBox(QWidget* parent, const QString& message) {
   QMessageBox::critical(parent, QStringLiteral("Настройка Quillmoor"), message);
 }
 
+namespace {
+
+// White on black: the boxes keep Fusion's own light squares.
+QPalette SettingsPalette() {
+  QPalette palette;
+  palette.setColor(QPalette::Window, Qt::black);
+  palette.setColor(QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::Light, QColor(160, 160, 160));
+  palette.setColor(QPalette::Midlight, QColor(128, 128, 128));
+  palette.setColor(QPalette::Mid, QColor(96, 96, 96));
+  palette.setColor(QPalette::Dark, QColor(64, 64, 64));
+  return palette;
+}
+
+}  // namespace
+
+QPalette DarkButtonsPalette() {
+  QPalette palette = SettingsPalette();
+  palette.setColor(QPalette::Button, QColor(64, 64, 64));
+  palette.setColor(QPalette::ButtonText, Qt::white);
+  palette.setColor(QPalette::Base, QColor(32, 32, 32));
+  palette.setColor(QPalette::Text, Qt::white);
+  return palette;
+}
+
 SettingsDialog::SettingsDialog(const SettingsValues& values, std::filesystem::path configPath,
                                ErrorReporter reportError, QWidget* parent)
     : QDialog(parent),
@@ -68,14 +94,7 @@ SettingsDialog::SettingsDialog(const SettingsValues& values, std::filesystem::pa
                  Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(279, 208);
 
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::black);
-  palette.setColor(QPalette::WindowText, Qt::white);
-  palette.setColor(QPalette::Light, QColor(160, 160, 160));
-  palette.setColor(QPalette::Midlight, QColor(128, 128, 128));
-  palette.setColor(QPalette::Mid, QColor(96, 96, 96));
-  palette.setColor(QPalette::Dark, QColor(64, 64, 64));
-  setPalette(palette);
+  setPalette(SettingsPalette());
   setAutoFillBackground(true);
 
   // Window coordinates less the frame's corner (12, 8) for its children.
@@ -93,10 +112,17 @@ SettingsDialog::SettingsDialog(const SettingsValues& values, std::filesystem::pa
   Check3 = new TwoStateClickBox(QStringLiteral("Размытие в движении"), this);
   Check3->setGeometry(48, 104, 185, 17);
   Check3->raise();
+  // In the gap between the boxes and the two buttons.
+  Command3 = new QPushButton(QStringLiteral("Управление…"), Frame1);
+  Command3->setGeometry(40 - 12, 124 - 8, 193, 20);
+  Command3->setPalette(DarkButtonsPalette());
+  Command3->setAutoDefault(false);
+  Command3->setEnabled(false);
 
   setTabOrder(Check1, Check2);
   setTabOrder(Check2, Check3);
-  setTabOrder(Check3, Command1);
+  setTabOrder(Check3, Command3);
+  setTabOrder(Command3, Command1);
   setTabOrder(Command1, Command2);
 
   // Showing a value and mapping the state back give the same value, so
@@ -107,6 +133,12 @@ SettingsDialog::SettingsDialog(const SettingsValues& values, std::filesystem::pa
 
   connect(Command1, &QAbstractButton::clicked, this, &SettingsDialog::Command1Click);
   connect(Command2, &QAbstractButton::clicked, this, &QDialog::reject);
+  connect(Command3, &QAbstractButton::clicked, this, &SettingsDialog::Command3Click);
+}
+
+void SettingsDialog::SetControlsFile(std::filesystem::path controlsPath) {
+  controlsPath_ = std::move(controlsPath);
+  Command3->setEnabled(!controlsPath_.empty());
 }
 
 void SettingsDialog::ConnectBox(QCheckBox* box, BoxMeaning meaning,
@@ -126,6 +158,12 @@ void SettingsDialog::Command1Click() {
     return;
   }
   accept();
+}
+
+void SettingsDialog::Command3Click() {
+  auto* controls = new ControlsDialog(controlsPath_, reportError_, this);
+  controls->setAttribute(Qt::WA_DeleteOnClose);
+  controls->open();
 }
 
 }  // namespace quillmoor

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QPalette>
+#include <QPushButton>
 #include <filesystem>
 #include <functional>
 
@@ -25,15 +27,21 @@ class TwoStateClickBox : public QCheckBox {
 using ErrorReporter = std::function<void(QWidget* parent, const QString& message)>;
 void ShowErrorBox(QWidget* parent, const QString& message);
 
+// Настройка's white on black, push buttons and lists in the picture
+// buttons' dark grey.
+QPalette DarkButtonsPalette();
+
 // Настройка's window: three boxes for DisplayMode, MusicOn and MotionBlur,
 // Сохранить (`Command1`) writes Config.ini and closes, Закрыть (`Command2`)
-// and the close box close without writing.
+// and the close box close without writing. Управление… (`Command3`) opens
+// the controls window on the controls file, once there is one to edit.
 class SettingsDialog : public QDialog {
  public:
   SettingsDialog(const SettingsValues& values, std::filesystem::path configPath,
                  ErrorReporter reportError = ShowErrorBox, QWidget* parent = nullptr);
 
   const SettingsValues& values() const { return values_; }
+  void SetControlsFile(std::filesystem::path controlsPath);
 
   QGroupBox* Frame1;
   TwoStateClickBox* Check1;
@@ -41,13 +49,16 @@ class SettingsDialog : public QDialog {
   TwoStateClickBox* Check3;
   PictureButton* Command1;
   PictureButton* Command2;
+  QPushButton* Command3;
 
  private:
   void Command1Click();
+  void Command3Click();
   void ConnectBox(QCheckBox* box, BoxMeaning meaning, std::uint8_t SettingsValues::*value);
 
   SettingsValues values_;
   std::filesystem::path configPath_;
+  std::filesystem::path controlsPath_;
   ErrorReporter reportError_;
 };
 

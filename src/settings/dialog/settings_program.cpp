@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/fatal_error.h"
+#include "settings/controls.h"
 
 namespace quillmoor {
 
@@ -111,6 +112,7 @@ int RunSettingsProgram(const QStringList& arguments, const ErrorReporter& report
   }
 
   SettingsDialog dialog(values, ConfigFileToWrite(places), reportError);
+  dialog.SetControlsFile(places.config / std::string(kControlsFile));
   if (screenshotOnly) {
     if (!dialog.grab().save(*line.screenshot, "PNG")) {
       PrintError(QStringLiteral("не удаётся записать снимок ") + *line.screenshot);
