@@ -28,7 +28,7 @@ SettingsCommandLine ParseSettingsCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Настройка Quillmoor: режим экрана, музыка и размытие в движении "
-                     "в файле Config.ini."));
+                     "в файле Config.ini, клавиши и пульт в файле quillmoor.ini."));
   const QCommandLineOption data(
       QStringLiteral("data"),
       QStringLiteral("Папка Data (по умолчанию Data рядом с программой, иначе "
