@@ -52,6 +52,13 @@ std::optional<int> MenuItemAt(int CanContinue, float x, float y) {
   return std::nullopt;
 }
 
+std::optional<MenuPoint> MenuButtonCentre(int CanContinue, int item) {
+  const int row = item - FirstItem(CanContinue);
+  if (row < 0 || item > menu_item::Exit) return std::nullopt;
+  const Span rows = kButtonRows[row];
+  return MenuPoint{(kButtonColumn.low + kButtonColumn.high) / 2, (rows.low + rows.high) / 2};
+}
+
 void Form_MouseMove(Game& game, float x, float y) {
   SimulationState& s = game.sim;
   const auto chosen = [&](int item) { return s.MenuItemState[item] == item_state::Chosen; };

@@ -13,6 +13,7 @@ bool DispatchEvent(Game& game, HeldKeys& keys, const InputEvent& event) {
     case InputEvent::Kind::Quit:
       return false;
     case InputEvent::Kind::MouseMove:
+      ShowPointerHiddenByPad(game);
       Form_MouseMove(game, event.x, event.y);
       break;
     case InputEvent::Kind::MouseDown:

@@ -202,3 +202,23 @@ TEST(MenuClick, ExitDarkensTheSceneAndEndsAllMouseInput) {
 
 }  // namespace
 }  // namespace quillmoor
+
+namespace quillmoor {
+namespace {
+
+TEST(MenuButtonCentre, LiesOnItsOwnButtonInEitherMenu) {
+  for (int menu : {0, 1}) {
+    for (int item = menu_item::Continue; item <= menu_item::Exit; ++item) {
+      const std::optional<MenuPoint> centre = MenuButtonCentre(menu, item);
+      if (menu == 0 && item == menu_item::Continue) {
+        EXPECT_FALSE(centre);
+        continue;
+      }
+      ASSERT_TRUE(centre) << menu << " " << item;
+      EXPECT_EQ(MenuItemAt(menu, centre->x, centre->y), item);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillmoor
