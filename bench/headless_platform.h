@@ -15,7 +15,7 @@ struct HeadlessPlatform {
   HeldKeys keys;
   VirtualClock clock{0};
   ConsoleDialogs dialogs;
-  GlGraphicsSystem graphics{window, /*vsync=*/false};
+  GlGraphicsSystem graphics{window, SwapMode::Off};
   SilentSound sound;
   ClosedSocket socket;
   Platform platform{window, keys, clock, dialogs, graphics, sound, socket};

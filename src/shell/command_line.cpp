@@ -27,6 +27,12 @@ const char* const kUsage =
     "  --trace FILE           write the game's state after every tick as CSV\n"
     "  --audio-out FILE       headless: write the sound of the run as a WAV file\n"
     "                         (16-bit stereo, 44100 Hz, 20 ms a tick)\n"
+    "  --fps N                headless: draw N frames a second of the virtual clock\n"
+    "                         (default: one frame after each tick)\n"
+    "  --frame-trace FILE     headless: write what every frame was drawn with as CSV\n"
+    "  --no-interpolation     frames between ticks show the last tick as it was\n"
+    "  --vsync on|off|adaptive  wait for the display's retrace (default adaptive)\n"
+    "  --max-fps N            draw at most N frames a second\n"
     "  --version              print the version and end\n"
     "  --help                 print this text and end\n";
 
@@ -53,11 +59,15 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
                             option == "--frame-every" || option == "--screenshot" ||
                             option == "--clock" || option == "--script" ||
                             option == "--record" || option == "--trace" ||
-                            option == "--audio-out";
+                            option == "--audio-out" || option == "--fps" ||
+                            option == "--frame-trace" || option == "--vsync" ||
+                            option == "--max-fps";
     if (!takesValue && inlineValue) return bad("takes no value");
 
     if (option == "--headless") {
       line.headless = true;
+    } else if (option == "--no-interpolation") {
+      line.interpolation = false;
     } else if (option == "--help") {
       line.help = true;
     } else if (option == "--version") {
@@ -87,6 +97,20 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
         return bad("needs TICK:FILE with a tick of 1 or more");
       }
       line.screenshots[*tick].emplace_back(std::string(text->substr(colon + 1)));
+    } else if (option == "--fps" || option == "--max-fps") {
+      const auto n = ExactNumber<std::int64_t>(*text);
+      if (!n || *n < 1 || *n > 10000) return bad("needs a whole number of frames, 1 to 10000");
+      (option == "--fps" ? line.fps : line.maxFps) = int(*n);
+    } else if (option == "--vsync") {
+      if (*text == "on") {
+        line.vsync = SwapMode::On;
+      } else if (*text == "off") {
+        line.vsync = SwapMode::Off;
+      } else if (*text == "adaptive") {
+        line.vsync = SwapMode::Adaptive;
+      } else {
+        return bad("needs on, off or adaptive");
+      }
     } else if (option == "--clock") {
       const auto seconds = ExactNumber<double>(*text);
       if (!seconds || !(*seconds >= 0 && *seconds < 86400)) {
@@ -103,6 +127,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
       line.trace = std::filesystem::path(std::string(*text));
     } else if (option == "--audio-out") {
       line.audioOut = std::filesystem::path(std::string(*text));
+    } else if (option == "--frame-trace") {
+      line.frameTrace = std::filesystem::path(std::string(*text));
     }
   }
   if (line.ticks && !line.screenshots.empty() && line.screenshots.rbegin()->first > *line.ticks) {
@@ -111,6 +137,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
   }
   if (line.script && !line.headless) return std::string("--script: only with --headless");
   if (line.audioOut && !line.headless) return std::string("--audio-out: only with --headless");
+  if (line.fps && !line.headless) return std::string("--fps: only with --headless");
+  if (line.frameTrace && !line.headless) return std::string("--frame-trace: only with --headless");
   return line;
 }
 

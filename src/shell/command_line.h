@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/gl/swap_mode.h"
 #include "settings/file_places.h"
 
 namespace quillmoor {
@@ -25,6 +26,11 @@ struct CommandLine {
   std::optional<std::filesystem::path> record;  // the session's events, as a script
   std::optional<std::filesystem::path> audioOut;  // headless: the sound mix as WAV
   std::optional<std::filesystem::path> trace;   // a CSV row after every game tick
+  std::optional<int> fps;  // headless: frames a second of the virtual clock
+  std::optional<std::filesystem::path> frameTrace;  // headless: a CSV row a frame
+  bool interpolation = true;  // frames between ticks show the motion between them
+  SwapMode vsync = SwapMode::Adaptive;
+  std::optional<int> maxFps;  // a cap on the frame rate
   bool help = false;
   bool version = false;
 };

@@ -74,7 +74,7 @@ int RunInWindow(const FilePlaces& places, const CommandLine& options) {
   HeldKeys keyboard;
   SdlClock clock(options.clock);
   SdlDialogs dialogs(window);
-  GlGraphicsSystem graphics(window, /*vsync=*/true);
+  GlGraphicsSystem graphics(window, options.vsync);
   OpenAlSound sound(OpenAlSound::Output::Device);
   TcpSocket socket;
   Platform platform{window, keyboard, clock, dialogs, graphics, sound, socket};
@@ -89,7 +89,7 @@ int RunWithoutScreen(const FilePlaces& places, const CommandLine& options,
   VirtualClock clock(options.clock.value_or(script.clock.value_or(0.0)));
   HeldKeys keyboard;
   ConsoleDialogs dialogs;
-  GlGraphicsSystem graphics(window, /*vsync=*/false);
+  GlGraphicsSystem graphics(window, SwapMode::Off);
   OpenAlSound sound(OpenAlSound::Output::Loopback);
   TcpSocket socket;
   Platform platform{window, keyboard, clock, dialogs, graphics, sound, socket};

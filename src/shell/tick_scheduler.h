@@ -5,12 +5,13 @@
 namespace quillmoor {
 
 // Game ticks on a fixed grid of 20 ms from the start: tick k is due at
-// start + k * 20 ms, whatever the frame rate. One frame runs at most five
-// due ticks; the rest of a longer stall is dropped, never caught up.
+// start + k * 20 ms, whatever the frame rate. A frame runs every tick due,
+// up to a quarter of a second's worth, so slow frames never cost ticks; the
+// rest of a longer stall is dropped, never caught up.
 class TickScheduler {
  public:
   static constexpr double kInterval = 0.020;
-  static constexpr int kMaxTicksPerFrame = 5;
+  static constexpr int kMaxTicksPerFrame = 13;
 
   explicit TickScheduler(double start) : start_(start) {}
 

@@ -85,7 +85,7 @@ class GlSceneTest : public ::testing::Test {
   }
 
   SdlWindow window_{SdlWindow::Driver::Offscreen};
-  GlGraphicsSystem graphics_{window_, /*vsync=*/false};
+  GlGraphicsSystem graphics_{window_, SwapMode::Off};
   std::unique_ptr<GraphicsDevice> device_;
   VertexBufferId quad_;
   test::TempDir files_;

@@ -87,7 +87,7 @@ class GlSpriteTest : public testing::Test {
     test::PauseLeakChecks();
     try {
       window_ = std::make_unique<SdlWindow>(SdlWindow::Driver::Offscreen);
-      graphics_ = std::make_unique<GlGraphicsSystem>(*window_, /*vsync=*/false);
+      graphics_ = std::make_unique<GlGraphicsSystem>(*window_, SwapMode::Off);
       device_ = graphics_->CreateDevice(PresentParameters{});
     } catch (const FatalError&) {
       device_.reset();
@@ -214,7 +214,7 @@ TEST(GlHighDensity, EveryLogicalPixelBecomesTwoByTwo) {
     GTEST_SKIP() << "no OpenGL context";
   }
   {
-    GlDevice device(handle, context, 400, 300, /*density=*/2, /*vsync=*/false);
+    GlDevice device(handle, context, 400, 300, /*density=*/2, SwapMode::Off);
     device.Clear(clear::Target, 0xFF000000, 1.0f, 0);
     SpriteDraw sprite;
     sprite.texture = LoadQuarters(device);

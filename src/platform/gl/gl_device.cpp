@@ -32,16 +32,18 @@ float Channel(Argb colour, int shift) { return float((colour >> shift) & 0xFF) /
 }  // namespace
 
 GlDevice::GlDevice(SDL_Window* window, SDL_GLContext context, int width, int height,
-                   int density, bool vsync)
+                   int density, SwapMode swap)
     : window_(window), context_(context), width_(width), height_(height), density_(density) {
-  if (vsync && SDL_GL_SetSwapInterval(1) != 0) {
+  // Adaptive: wait for the retrace unless the frame is late for it.
+  const bool adaptive = swap == SwapMode::Adaptive && SDL_GL_SetSwapInterval(-1) == 0;
+  if (swap != SwapMode::Off && !adaptive && SDL_GL_SetSwapInterval(1) != 0) {
     // No retrace to wait for: keep to the display's rate by the clock.
     paceFrames_ = true;
     SDL_DisplayMode mode;
     if (SDL_GetWindowDisplayMode(window_, &mode) == 0 && mode.refresh_rate > 0) {
       framePeriod_ = 1.0 / mode.refresh_rate;
     }
-  } else if (!vsync) {
+  } else if (swap == SwapMode::Off) {
     SDL_GL_SetSwapInterval(0);
   }
 

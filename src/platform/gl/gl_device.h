@@ -9,6 +9,7 @@
 #include "platform/gl/gl_scene_renderer.h"
 #include "platform/gl/gl_sprite_renderer.h"
 #include "platform/gl/gl_state.h"
+#include "platform/gl/swap_mode.h"
 #include "platform/gl/gl_text.h"
 #include "platform/graphics.h"
 
@@ -25,7 +26,7 @@ namespace quillmoor {
 class GlDevice final : public GraphicsDevice {
  public:
   GlDevice(SDL_Window* window, SDL_GLContext context, int width, int height, int density,
-           bool vsync);
+           SwapMode swap);
   ~GlDevice() override;
   GlDevice(const GlDevice&) = delete;
   GlDevice& operator=(const GlDevice&) = delete;

@@ -45,7 +45,7 @@ std::unique_ptr<GraphicsDevice> GlGraphicsSystem::CreateDevice(
 
   int width = parameters.BackBufferWidth, height = parameters.BackBufferHeight;
   if (parameters.Windowed || width <= 0 || height <= 0) SDL_GetWindowSize(window, &width, &height);
-  return std::make_unique<GlDevice>(window, context, width, height, PixelDensity(window), vsync_);
+  return std::make_unique<GlDevice>(window, context, width, height, PixelDensity(window), swap_);
 }
 
 }  // namespace quillmoor

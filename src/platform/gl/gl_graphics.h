@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gl/swap_mode.h"
 #include "platform/graphics.h"
 
 namespace quillmoor {
@@ -9,14 +10,14 @@ class SdlWindow;
 // OpenGL 3.3 core devices for the SDL game window.
 class GlGraphicsSystem final : public GraphicsSystem {
  public:
-  // Without vsync, Present returns at once (headless runs).
-  GlGraphicsSystem(SdlWindow& window, bool vsync) : window_(window), vsync_(vsync) {}
+  // With SwapMode::Off, Present returns at once (headless runs).
+  GlGraphicsSystem(SdlWindow& window, SwapMode swap) : window_(window), swap_(swap) {}
 
   std::unique_ptr<GraphicsDevice> CreateDevice(const PresentParameters& parameters) override;
 
  private:
   SdlWindow& window_;
-  bool vsync_;
+  SwapMode swap_;
 };
 
 }  // namespace quillmoor
