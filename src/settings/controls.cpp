@@ -191,7 +191,7 @@ bool IsPadAxisName(std::string_view name) {
 }
 
 ControlsRead ParseControls(std::string_view text, const std::filesystem::path& file) {
-  ControlsRead read{DefaultBindings(), {}};
+  ControlsRead read{DefaultBindings(), {}, {}};
   int number = 0;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
@@ -211,6 +211,15 @@ ControlsRead ParseControls(std::string_view text, const std::filesystem::path& f
       continue;
     }
     const std::string_view name = Trim(line.substr(0, equals));
+    if (SameIgnoringCase(name, "interpolation")) {
+      const std::string_view value = Trim(line.substr(equals + 1));
+      if (SameIgnoringCase(value, "on") || SameIgnoringCase(value, "off")) {
+        read.options.interpolation = SameIgnoringCase(value, "on");
+      } else {
+        problem("нужно on или off");
+      }
+      continue;
+    }
     const auto action = std::find_if(kActions.begin(), kActions.end(), [&](Action a) {
       return SameIgnoringCase(ActionName(a), name);
     });
@@ -225,7 +234,7 @@ ControlsRead ParseControls(std::string_view text, const std::filesystem::path& f
   return read;
 }
 
-std::string ControlsText(const Bindings& bindings) {
+std::string ControlsText(const Bindings& bindings, const GameOptions& options) {
   std::string text =
       "# Quillmoor controls: ACTION = KEY, KEY | PAD, PAD\n"
       "# Keys by their place on a US keyboard; pad controls by SDL's names.\n";
@@ -247,6 +256,7 @@ std::string ControlsText(const Bindings& bindings) {
     }
     text += '\n';
   }
+  text += std::string("interpolation = ") + (options.interpolation ? "on" : "off") + '\n';
   return text;
 }
 
@@ -255,21 +265,21 @@ ControlsRead ReadControlsFile(const std::filesystem::path& file) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(file, error);
   if (!error && size > kMaxBytes) {
-    return {DefaultBindings(), {file.string() + ": файл больше 64 КиБ, не прочитан."}};
+    return {DefaultBindings(), {}, {file.string() + ": файл больше 64 КиБ, не прочитан."}};
   }
   try {
     const std::optional<std::string> text = ReadFileBytes(file);
-    if (!text) return {DefaultBindings(), {}};
+    if (!text) return {DefaultBindings(), {}, {}};
     return ParseControls(*text, file);
   } catch (const FatalError& failure) {
-    return {DefaultBindings(), {failure.what()}};
+    return {DefaultBindings(), {}, {failure.what()}};
   }
 }
 
 void WriteControlsFile(const std::filesystem::path& file, const Bindings& bindings) {
   std::error_code ignored;
   if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
-  WriteFileAtomically(file, ControlsText(bindings));
+  WriteFileAtomically(file, ControlsText(bindings, ReadControlsFile(file).options));
 }
 
 }  // namespace quillmoor

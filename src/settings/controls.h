@@ -62,19 +62,28 @@ const std::vector<std::string_view>& PadControlNames();
 
 inline constexpr std::string_view kControlsFile = "quillmoor.ini";
 
+// The game's other settings in the same file.
+struct GameOptions {
+  bool interpolation = true;  // "interpolation = on|off"
+  bool operator==(const GameOptions&) const = default;
+};
+
 struct ControlsRead {
   Bindings bindings;
+  GameOptions options;
   std::vector<std::string> problems;  // one line each, naming file and line
 };
 
-// One line an action: "accelerate = W, Up | righttrigger, a". Actions not
-// named, and lines that make no sense, keep their defaults.
+// One line an action: "accelerate = W, Up | righttrigger, a", and one a
+// setting. Actions and settings not named, and lines that make no sense,
+// keep their defaults.
 ControlsRead ParseControls(std::string_view text, const std::filesystem::path& file);
-std::string ControlsText(const Bindings& bindings);
+std::string ControlsText(const Bindings& bindings, const GameOptions& options = {});
 
 // The defaults when there is no file.
 ControlsRead ReadControlsFile(const std::filesystem::path& file);
-// Atomic; throws FatalError when it cannot be written.
+// Atomic, keeping the file's other settings; throws FatalError when it
+// cannot be written.
 void WriteControlsFile(const std::filesystem::path& file, const Bindings& bindings);
 
 }  // namespace quillmoor

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/input.h"
 #include "support/temp_dir.h"
 
@@ -30,6 +32,13 @@ TEST(Controls, TheFileWritesAndReadsBackEveryBinding) {
   EXPECT_EQ(read.bindings, bindings);
   EXPECT_THAT(test::ReadAll(file), HasSubstr("\naccelerate = I, Alt+Equals | x, righty-\n"));
   EXPECT_THAT(test::ReadAll(file), HasSubstr("\npause = |\n"));
+
+  // Rewriting the bindings keeps the file's other settings.
+  std::ofstream(file, std::ios::app) << "interpolation = OFF\n";
+  ASSERT_FALSE(ReadControlsFile(file).options.interpolation);
+  WriteControlsFile(file, DefaultBindings());
+  EXPECT_FALSE(ReadControlsFile(file).options.interpolation);
+  EXPECT_EQ(ReadControlsFile(file).bindings, DefaultBindings());
 }
 
 TEST(Controls, NoFileGivesTheDefaults) {
@@ -49,14 +58,17 @@ TEST(Controls, ABadLineIsNamedAndKeepsItsDefaultTheRestIsRead) {
       "right = D | trigger\n"
       "camera = Hyper\n"
       "restart\n"
-      "pause = | start, b, y\n",
+      "pause = | start, b, y\n"
+      "interpolation = maybe\n",
       "quillmoor.ini");
   EXPECT_EQ(Of(read.bindings, Action::Brake),
             (ActionBinding{{KeyChord{'K'}, KeyChord{vk::Down}}, {"lefttrigger", ""}}));
   for (Action kept : {Action::Left, Action::Right, Action::Camera, Action::Restart, Action::Pause}) {
     EXPECT_EQ(Of(read.bindings, kept), Of(DefaultBindings(), kept)) << ActionName(kept);
   }
-  ASSERT_EQ(read.problems.size(), 6u);
+  ASSERT_EQ(read.problems.size(), 7u);
+  EXPECT_TRUE(read.options.interpolation);
+  EXPECT_THAT(read.problems[6], HasSubstr("нужно on или off"));
   EXPECT_THAT(read.problems[0], HasSubstr("quillmoor.ini, строка 3: «jump = Space» — нет такого действия"));
   EXPECT_THAT(read.problems[1], HasSubstr("строка 4"));
   EXPECT_THAT(read.problems[2], HasSubstr("«trigger»"));
