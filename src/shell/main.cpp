@@ -47,17 +47,21 @@ int Run(Platform& platform, const FilePlaces& places, const CommandLine& options
         const Loop& loop) {
   try {
     std::optional<TraceWriter> trace;
+    std::optional<FrameTraceWriter> frameTrace;
     std::optional<SessionRecorder> session;
     if (options.trace) trace.emplace(*options.trace);
+    if (options.frameTrace) frameTrace.emplace(*options.frameTrace);
     Game game(platform, places);
     Form_Load(game);
     if (options.record) session.emplace(*options.record, game.shell.StartTimeOfDay);
     RunOutputs outputs;
     outputs.trace = trace ? &*trace : nullptr;
+    outputs.frameTrace = frameTrace ? &*frameTrace : nullptr;
     outputs.session = session ? &*session : nullptr;
     const int status = loop(game, outputs);
     Form_Unload(game);
     if (trace) trace->Close();
+    if (frameTrace) frameTrace->Close();
     if (session) session->Close();
     return status;
   } catch (const FatalError& error) {

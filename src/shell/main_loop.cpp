@@ -1,11 +1,15 @@
 #include "shell/main_loop.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "platform/headless/virtual_clock.h"
 #include "platform/image.h"
 #include "platform/input.h"
 #include "input/key_bindings.h"
 #include "net/net_link.h"
 #include "shell/event_dispatch.h"
+#include "shell/frame_motion.h"
 #include "shell/frame_tick.h"
 #include "shell/game.h"
 #include "shell/session_recorder.h"
@@ -41,7 +45,12 @@ class Screenshots {
 class Session {
  public:
   Session(Game& game, HeldKeys& keys, const CommandLine& options, RunOutputs outputs)
-      : game_(game), keys_(keys), options_(options), outputs_(outputs), screenshots_(options) {}
+      : game_(game),
+        keys_(keys),
+        options_(options),
+        outputs_(outputs),
+        screenshots_(options),
+        interpolate_(options.interpolation && game.shell.Interpolation) {}
 
   std::int64_t TicksRun() const { return tick_; }
 
@@ -57,6 +66,8 @@ class Session {
     GameTick(game_);
     if (outputs_.trace) outputs_.trace->Row(tick_, game_);
     if (outputs_.afterTick) outputs_.afterTick();
+    previous_ = last_;
+    last_ = CaptureMotion(game_);
   }
 
   bool TimerRunning() const { return game_.shell.Timer2Enabled; }
@@ -65,7 +76,14 @@ class Session {
     return tick_ % options_.frameEvery == 0 || screenshots_.DueAt(tick_);
   }
 
-  void Frame() {
+  // A frame a fraction of a tick after the last one; past the tick it shows
+  // the motion carried on, unless interpolation is off.
+  void Frame(float fraction, double milliseconds) {
+    std::optional<MotionOverride> shown;
+    if (interpolate_ && fraction > 0 && previous_ && last_) {
+      shown.emplace(game_, BlendMotion(*previous_, *last_, fraction));
+    }
+    if (outputs_.frameTrace) outputs_.frameTrace->Row(++frames_, milliseconds, tick_, fraction, game_);
     Timer1_Timer(game_);
     screenshots_.Take(game_, tick_);
   }
@@ -81,7 +99,10 @@ class Session {
   const CommandLine& options_;
   RunOutputs outputs_;
   Screenshots screenshots_;
+  bool interpolate_;
   std::int64_t tick_ = 0;
+  std::int64_t frames_ = 0;
+  std::optional<MotionSample> previous_, last_;
 };
 
 }  // namespace
@@ -100,6 +121,8 @@ int RunWindowed(Game& game, EventSource& events, HeldKeys& keys, const CommandLi
     }
     return true;
   };
+  const double framePeriod = options.maxFps ? 1.0 / *options.maxFps : 0.0;
+  double nextFrame = 0;
 
   while (!session.Over()) {
     InputEvent event;
@@ -111,12 +134,18 @@ int RunWindowed(Game& game, EventSource& events, HeldKeys& keys, const CommandLi
       session.Tick();
     }
     if (session.Over()) break;
-    if (session.FramesRunning()) {
-      session.Frame();
-    } else if (events.WaitEvent(event, scheduler.NextTick() - clock.Seconds()) &&
-               !handle(event)) {
-      return 0;
+    const double now = clock.Seconds();
+    if (session.FramesRunning() && now >= nextFrame) {
+      const double lastTick = scheduler.NextTick() - TickScheduler::kInterval;
+      const double fraction = (now - lastTick) / TickScheduler::kInterval;
+      session.Frame(float(std::clamp(fraction, 0.0, 1.0)), now * 1000);
+      nextFrame = now + framePeriod;
+      continue;
     }
+    // Nothing to draw yet: sleep until the next tick or frame, or an event.
+    const double until = session.FramesRunning() ? std::min(nextFrame, scheduler.NextTick())
+                                                 : scheduler.NextTick();
+    if (events.WaitEvent(event, until - now) && !handle(event)) return 0;
   }
   return 0;
 }
@@ -126,6 +155,7 @@ int RunHeadless(Game& game, VirtualClock& clock, HeldKeys& keys,
                 RunOutputs outputs) {
   Session session(game, keys, options, outputs);
   auto next = script.begin();
+  std::int64_t frame = 0;  // with --fps, frame k is due at k / fps seconds
   while (!session.Over()) {
     const std::int64_t tick = session.TicksRun() + 1;
     clock.SetTick(tick);
@@ -134,7 +164,20 @@ int RunHeadless(Game& game, VirtualClock& clock, HeldKeys& keys,
     }
     if (!session.TimerRunning()) break;
     session.Tick();
-    if (session.FramesRunning() && session.FrameDue()) session.Frame();
+    if (!session.FramesRunning()) continue;
+    if (!options.fps) {
+      if (session.FrameDue()) session.Frame(0, double(tick) * 20);
+      continue;
+    }
+    // Every frame due before the next tick, at its own time: 50 k >= fps n
+    // says frame k is not before tick n, exactly.
+    const std::int64_t fps = *options.fps;
+    for (frame = std::max(frame, (fps * tick + 49) / 50); 50 * frame < fps * (tick + 1); ++frame) {
+      clock.SetSeconds(double(frame) / double(fps));
+      const double fraction = double(50 * frame - fps * tick) / double(fps);
+      session.Frame(float(fraction), double(frame) * 1000 / double(fps));
+    }
+    clock.SetTick(tick);
   }
   return 0;
 }

@@ -12,12 +12,14 @@ namespace quillmoor {
 struct Game;
 class EventSource;
 class SessionRecorder;
+class FrameTraceWriter;
 class TraceWriter;
 class VirtualClock;
 
 // What a run writes as it goes, when asked to.
 struct RunOutputs {
   TraceWriter* trace = nullptr;        // a row after every game tick
+  FrameTraceWriter* frameTrace = nullptr;  // a row for every frame
   SessionRecorder* session = nullptr;  // every event handled, as a script
   std::function<void()> afterTick;     // sound that follows a virtual clock
 };

@@ -20,6 +20,9 @@ struct ShellState {
   std::uint8_t MusicOn = 1;
   bool MotionBlur = false;
 
+  // The game's settings file: frames between ticks carry the motion on.
+  bool Interpolation = true;
+
   // The frame timer starts with the last step of start-up; the game timer
   // runs from the start.
   bool Timer1Enabled = false;

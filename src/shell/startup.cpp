@@ -44,6 +44,7 @@ void ReadControls(Game& game) {
   ControlsRead controls = ReadControlsFile(game.shell.Places.config / std::string(kControlsFile));
   for (const std::string& problem : controls.problems) std::cerr << problem << '\n';
   game.input.Controls = controls.bindings;
+  game.shell.Interpolation = controls.options.interpolation;
 }
 
 void ReadMap(Game& game) {

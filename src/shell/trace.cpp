@@ -25,6 +25,13 @@ void Put(std::string& row, float value) {
   row += ',';
 }
 
+void Put(std::string& row, double value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 9);
+  row.append(text, end.ptr);
+  row += ',';
+}
+
 void Put(std::string& row, bool value) {
   row += value ? '1' : '0';
   row += ',';
@@ -99,6 +106,25 @@ void TraceWriter::Row(std::int64_t tick, const Game& game) {
   Put(row_, sim.FlyerPos.Z);
   row_ += game.net.Label4;  // the link's status text, never holding a comma
   row_ += '\n';
+  file_.Write(row_);
+}
+
+FrameTraceWriter::FrameTraceWriter(const std::filesystem::path& path) : file_(path) {
+  file_.Write("frame,ms,tick,fraction,EyeX,EyeY,EyeZ,AtX,AtY,AtZ,Distance,CraftAngle\n");
+}
+
+void FrameTraceWriter::Row(std::int64_t frame, double milliseconds, std::int64_t tick,
+                           float fraction, const Game& game) {
+  const CameraPoints& camera = game.graphics.Camera;
+  row_.clear();
+  Put(row_, frame);
+  Put(row_, milliseconds);
+  Put(row_, tick);
+  for (float value : {fraction, camera.EyeX, camera.EyeY, camera.EyeZ, camera.AtX, camera.AtY,
+                      camera.AtZ, game.sim.Distance, game.sim.ObjectSlots[3].Angle}) {
+    Put(row_, value);
+  }
+  row_.back() = '\n';
   file_.Write(row_);
 }
 

@@ -28,4 +28,21 @@ class TraceWriter {
   std::string row_;
 };
 
+// A CSV file with one row per frame drawn: frame, time in ms, the last
+// tick, the fraction of a tick past it, and the camera, Distance and
+// CraftAngle the frame was drawn with.
+class FrameTraceWriter {
+ public:
+  explicit FrameTraceWriter(const std::filesystem::path& path);
+
+  // A frame just being drawn from the game's state as it stands.
+  void Row(std::int64_t frame, double milliseconds, std::int64_t tick, float fraction,
+           const Game& game);
+  void Close() { file_.Close(); }
+
+ private:
+  OutputFile file_;
+  std::string row_;
+};
+
 }  // namespace quillmoor

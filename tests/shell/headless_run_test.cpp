@@ -245,6 +245,26 @@ TEST_F(HeadlessRun, RestartAndFocusLossPlayOutAndReplay) {
   EXPECT_EQ(File("replayed.csv"), trace);
 }
 
+TEST_F(HeadlessRun, AFrameDrawnOnATickIsTheSameAtAnyFrameRate) {
+  const std::string script = "1 click 400 300\n2 move 100 225\n3 click 100 225\n3 down W\n";
+  std::vector<std::string> shots;
+  for (const std::vector<std::string>& rate :
+       {std::vector<std::string>{}, {"--fps", "50"}, {"--fps", "100", "--frame-trace",
+                                                      Path("frames.csv")}}) {
+    std::vector<std::string> args = {"--ticks", "150", "--screenshot", "150:" + Path("shot.png")};
+    args.insert(args.end(), rate.begin(), rate.end());
+    const test::ProgramResult run = RunScript(script, args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    shots.push_back(File("shot.png"));
+  }
+  EXPECT_FALSE(shots[0].empty());
+  EXPECT_EQ(shots[1], shots[0]);
+  EXPECT_EQ(shots[2], shots[0]);
+  // At 100 frames a second every other frame falls halfway between ticks.
+  EXPECT_THAT(File("frames.csv"), HasSubstr("\n299,3000,150,0,"));
+  EXPECT_THAT(File("frames.csv"), HasSubstr("\n298,2990,149,0.5,"));
+}
+
 TEST_F(HeadlessRun, QuitEndsTheRunBeforeItsTick) {
   const test::ProgramResult run =
       RunScript("5 quit\n", {"--ticks", "100", "--trace", Path("t.csv")});

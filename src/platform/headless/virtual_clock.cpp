@@ -4,7 +4,7 @@
 
 namespace quillmoor {
 
-double VirtualClock::Seconds() { return double(tick_) * 0.02; }
+double VirtualClock::Seconds() { return seconds_; }
 
 double VirtualClock::TimeOfDay() { return std::fmod(start_ + Seconds(), 86400.0); }
 

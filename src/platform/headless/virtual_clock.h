@@ -12,8 +12,13 @@ class VirtualClock final : public Clock {
  public:
   explicit VirtualClock(double timeOfDayAtStart) : start_(timeOfDayAtStart) {}
 
-  void SetTick(std::int64_t tick) { tick_ = tick; }
+  void SetTick(std::int64_t tick) {
+    tick_ = tick;
+    seconds_ = double(tick) * 0.02;
+  }
   std::int64_t Tick() const { return tick_; }
+  // A moment between ticks, for a frame drawn there.
+  void SetSeconds(double seconds) { seconds_ = seconds; }
 
   double Seconds() override;
   double TimeOfDay() override;
@@ -21,6 +26,7 @@ class VirtualClock final : public Clock {
  private:
   double start_;
   std::int64_t tick_ = 0;
+  double seconds_ = 0;
 };
 
 }  // namespace quillmoor

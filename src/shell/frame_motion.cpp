@@ -1,0 +1,131 @@
+#include "shell/frame_motion.h"
+
+#include <cmath>
+
+#include "graphics/device_setup.h"
+#include "shell/game.h"
+
+namespace quillmoor {
+
+namespace {
+
+// Further than any value moves in one tick: a piece or object put back.
+constexpr float kJump = 10;
+
+float Ahead(float previous, float last, float fraction) {
+  return static_cast<float>(double(last) + double(fraction) * (double(last) - double(previous)));
+}
+
+// The same, left as it is across a jump.
+float AheadUnlessJump(float previous, float last, float fraction) {
+  return std::fabs(last - previous) > kJump ? last : Ahead(previous, last, fraction);
+}
+
+// Degrees, the short way round.
+float AheadAngle(float previous, float last, float fraction) {
+  double turn = double(last) - double(previous);
+  turn = std::remainder(turn, 360.0);
+  return static_cast<float>(double(last) + double(fraction) * turn);
+}
+
+void Apply(Game& game, const MotionSample& m) {
+  SimulationState& s = game.sim;
+  game.graphics.Camera = m.Camera;
+  game.graphics.FieldOfView = m.FieldOfView;
+  s.ObjectSlots[3].Angle = m.CraftAngle;
+  s.ObjectSlots[3].Y = m.CraftY;
+  s.Distance = m.Distance;
+  s.TunnelSegZ = m.TunnelZ;
+  s.AsteroidX = m.AsteroidX;
+  s.AsteroidZ = m.AsteroidZ;
+  s.PickupZ = m.PickupZ;
+  s.PickupAngleNorm = m.PickupAngle;
+  s.FlyerPos = m.Flyer;
+}
+
+}  // namespace
+
+MotionSample CaptureMotion(const Game& game) {
+  const SimulationState& s = game.sim;
+  MotionSample m;
+  m.GameState = s.GameState;
+  m.CameraMode = s.CameraMode;
+  m.MenuVisible = s.MenuVisible;
+  m.AsteroidActive = s.AsteroidActive;
+  m.PickupActive = s.PickupActive;
+  m.RaceTime = s.RaceTime;
+  m.Camera = game.graphics.Camera;
+  m.FieldOfView = game.graphics.FieldOfView;
+  m.CraftAngle = s.ObjectSlots[3].Angle;
+  m.CraftY = s.ObjectSlots[3].Y;
+  m.Distance = s.Distance;
+  m.TunnelZ = s.TunnelSegZ;
+  m.AsteroidX = s.AsteroidX;
+  m.AsteroidZ = s.AsteroidZ;
+  m.PickupZ = s.PickupZ;
+  m.PickupAngle = s.PickupAngleNorm;
+  m.Flyer = s.FlyerPos;
+  return m;
+}
+
+MotionSample BlendMotion(const MotionSample& previous, const MotionSample& last, float fraction) {
+  const bool sameScene = previous.GameState == last.GameState &&
+                         previous.CameraMode == last.CameraMode &&
+                         previous.MenuVisible == last.MenuVisible &&
+                         last.RaceTime >= previous.RaceTime &&
+                         last.Distance >= previous.Distance;
+  if (fraction <= 0 || !sameScene) return last;
+
+  MotionSample m = last;
+  const auto ahead = [&](float MotionSample::*field) {
+    m.*field = Ahead(previous.*field, last.*field, fraction);
+  };
+  m.Camera = {Ahead(previous.Camera.EyeX, last.Camera.EyeX, fraction),
+              Ahead(previous.Camera.EyeY, last.Camera.EyeY, fraction),
+              Ahead(previous.Camera.EyeZ, last.Camera.EyeZ, fraction),
+              Ahead(previous.Camera.AtX, last.Camera.AtX, fraction),
+              Ahead(previous.Camera.AtY, last.Camera.AtY, fraction),
+              Ahead(previous.Camera.AtZ, last.Camera.AtZ, fraction)};
+  ahead(&MotionSample::FieldOfView);
+  ahead(&MotionSample::CraftY);
+  ahead(&MotionSample::Distance);
+  m.CraftAngle = AheadAngle(previous.CraftAngle, last.CraftAngle, fraction);
+  for (std::size_t j = 0; j < m.TunnelZ.size(); ++j) {
+    m.TunnelZ[j] = AheadUnlessJump(previous.TunnelZ[j], last.TunnelZ[j], fraction);
+  }
+  if (previous.AsteroidActive == last.AsteroidActive) {
+    m.AsteroidX = AheadUnlessJump(previous.AsteroidX, last.AsteroidX, fraction);
+    m.AsteroidZ = AheadUnlessJump(previous.AsteroidZ, last.AsteroidZ, fraction);
+  }
+  if (previous.PickupActive == last.PickupActive &&
+      std::fabs(last.PickupZ - previous.PickupZ) <= kJump) {
+    m.PickupZ = Ahead(previous.PickupZ, last.PickupZ, fraction);
+    m.PickupAngle = AheadAngle(previous.PickupAngle, last.PickupAngle, fraction);
+  }
+  if (std::fabs(last.Flyer.X - previous.Flyer.X) <= kJump) {
+    m.Flyer = {Ahead(previous.Flyer.X, last.Flyer.X, fraction),
+               Ahead(previous.Flyer.Y, last.Flyer.Y, fraction),
+               Ahead(previous.Flyer.Z, last.Flyer.Z, fraction)};
+  }
+  return m;
+}
+
+MotionOverride::MotionOverride(Game& game, const MotionSample& shown)
+    : game_(game),
+      saved_(CaptureMotion(game)),
+      savedView_(game.graphics.ViewMatrix),
+      savedRoll_(game.graphics.RollMatrix),
+      savedRollAngle_(game.graphics.RollAngle) {
+  Apply(game_, shown);
+  SetupMatrices(game_);
+}
+
+MotionOverride::~MotionOverride() {
+  Apply(game_, saved_);
+  SetupMatrices(game_);
+  game_.graphics.ViewMatrix = savedView_;
+  game_.graphics.RollMatrix = savedRoll_;
+  game_.graphics.RollAngle = savedRollAngle_;
+}
+
+}  // namespace quillmoor

@@ -1,0 +1,92 @@
+#include "shell/frame_motion.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "shell/game.h"
+#include "support/loaded_game.h"
+
+namespace quillmoor {
+namespace {
+
+MotionSample Racing(float distance, float angle, float tunnelZ) {
+  MotionSample m;
+  m.GameState = game_state::Race;
+  m.CameraMode = 2;
+  m.RaceTime = distance;
+  m.Distance = distance;
+  m.CraftAngle = angle;
+  m.Camera.EyeZ = distance;
+  m.TunnelZ = {0, tunnelZ, 30, 60, 90, 120};
+  return m;
+}
+
+TEST(BlendMotion, CarriesTheLastTicksMotionOnByTheFraction) {
+  const MotionSample previous = Racing(10, 20, 5), last = Racing(12, 30, 3);
+  // On the tick itself the last tick as it is.
+  EXPECT_EQ(BlendMotion(previous, last, 0).Distance, 12);
+  const MotionSample m = BlendMotion(previous, last, 0.25f);
+  EXPECT_FLOAT_EQ(m.Distance, 12.5f);
+  EXPECT_FLOAT_EQ(m.Camera.EyeZ, 12.5f);
+  EXPECT_FLOAT_EQ(m.CraftAngle, 32.5f);
+  EXPECT_FLOAT_EQ(m.TunnelZ[1], 2.5f);
+  EXPECT_FLOAT_EQ(m.TunnelZ[2], 30);
+}
+
+TEST(BlendMotion, TurnsTheShortWayAcrossZero) {
+  EXPECT_FLOAT_EQ(BlendMotion(Racing(1, 358, 0), Racing(2, 2, 0), 0.5f).CraftAngle, 4);
+  EXPECT_FLOAT_EQ(BlendMotion(Racing(1, 2, 0), Racing(2, 358, 0), 0.5f).CraftAngle, 356);
+}
+
+TEST(BlendMotion, NothingIsCarriedAcrossAJump) {
+  // A tunnel piece put back to the far end: that piece alone stays.
+  MotionSample m = BlendMotion(Racing(10, 0, -28), Racing(12, 0, 120), 0.5f);
+  EXPECT_EQ(m.TunnelZ[1], 120);
+  EXPECT_FLOAT_EQ(m.Distance, 13);
+  // A new race, a paused one, a switched camera: the last tick as it is.
+  for (const auto& change : {+[](MotionSample& s) { s.Distance = 0, s.RaceTime = 0; },
+                             +[](MotionSample& s) { s.GameState = game_state::Menu; },
+                             +[](MotionSample& s) { s.CameraMode = 3; }}) {
+    MotionSample last = Racing(12, 30, 3);
+    change(last);
+    m = BlendMotion(Racing(10, 20, 5), last, 0.5f);
+    EXPECT_EQ(m.Distance, last.Distance);
+    EXPECT_EQ(m.CraftAngle, 30);
+  }
+  // A new pickup or asteroid appears where it appears.
+  MotionSample previous = Racing(10, 0, 0), last = Racing(12, 0, 0);
+  previous.PickupZ = 5;
+  last.PickupActive = last.AsteroidActive = true;
+  last.PickupZ = 60;
+  last.AsteroidZ = 70;
+  m = BlendMotion(previous, last, 0.5f);
+  EXPECT_EQ(m.PickupZ, 60);
+  EXPECT_EQ(m.AsteroidZ, 70);
+}
+
+TEST(MotionOverride, TheGameGetsEveryValueBackBitForBit) {
+  test::LoadedGame g;
+  Game& game = g.game;
+  game.sim.Distance = 1.1f;
+  game.sim.TunnelSegZ[3] = 7.3f;
+  game.graphics.Camera.AtX = 0.3f;
+  const MotionSample before = CaptureMotion(game);
+  const Matrix view = game.graphics.ViewMatrix;
+  {
+    MotionSample shown = before;
+    shown.Distance = 99;
+    shown.Camera.AtX = 5;
+    MotionOverride override(game, shown);
+    EXPECT_EQ(game.sim.Distance, 99);
+    EXPECT_EQ(game.graphics.Camera.AtX, 5);
+  }
+  const MotionSample after = CaptureMotion(game);
+  EXPECT_EQ(after.Distance, before.Distance);
+  EXPECT_EQ(after.TunnelZ, before.TunnelZ);
+  EXPECT_EQ(after.Camera.AtX, before.Camera.AtX);
+  EXPECT_EQ(std::memcmp(&game.graphics.ViewMatrix, &view, sizeof view), 0);
+}
+
+}  // namespace
+}  // namespace quillmoor

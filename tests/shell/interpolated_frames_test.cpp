@@ -1,0 +1,82 @@
+// Frames between ticks, on the recording backends: the motion they show
+// advances evenly, and the simulation never sees it.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "shell/main_loop.h"
+#include "shell/script.h"
+#include "shell/trace.h"
+#include "support/loaded_game.h"
+
+namespace quillmoor {
+namespace {
+
+// Full throttle from the start; top speed from about tick 2150.
+constexpr std::string_view kFullThrottle =
+    "1 click 400 300\n2 move 100 225\n3 click 100 225\n3 down W\n";
+constexpr std::int64_t kTopSpeedFrom = 2200, kTicks = 2300;
+
+struct RaceOutput {
+  std::string trace, frames;
+};
+
+RaceOutput Race(int fps, bool interpolation) {
+  test::LoadedGame g;
+  CommandLine options;
+  options.ticks = kTicks;
+  options.fps = fps;
+  options.interpolation = interpolation;
+  const std::filesystem::path trace = g.dir.path() / "trace.csv";
+  const std::filesystem::path frames = g.dir.path() / "frames.csv";
+  TraceWriter traceWriter(trace);
+  FrameTraceWriter frameWriter(frames);
+  RunOutputs outputs;
+  outputs.trace = &traceWriter;
+  outputs.frameTrace = &frameWriter;
+  outputs.afterTick = [&] { g.services.log.Clear(); };
+  const Script script = std::get<Script>(ParseScript(kFullThrottle));
+  RunHeadless(g.game, g.services.clock, g.services.keyboard, script.events, options, outputs);
+  traceWriter.Close();
+  frameWriter.Close();
+  return {test::ReadAll(trace), test::ReadAll(frames)};
+}
+
+// The spread of the craft's advance from frame to frame at top speed, as a
+// fraction of its mean: the standard deviation over the mean.
+double AdvanceSpread(const std::string& frames) {
+  std::istringstream rows(frames);
+  std::string row;
+  std::getline(rows, row);  // the header
+  std::vector<double> advances;
+  double lastDistance = NAN;
+  while (std::getline(rows, row)) {
+    std::vector<std::string> fields;
+    std::istringstream cells(row);
+    for (std::string cell; std::getline(cells, cell, ',');) fields.push_back(cell);
+    if (std::stoll(fields[2]) < kTopSpeedFrom) continue;
+    const double distance = std::stod(fields[10]);
+    if (!std::isnan(lastDistance)) advances.push_back(distance - lastDistance);
+    lastDistance = distance;
+  }
+  double sum = 0, squares = 0;
+  for (double a : advances) sum += a;
+  const double mean = sum / double(advances.size());
+  for (double a : advances) squares += (a - mean) * (a - mean);
+  return std::sqrt(squares / double(advances.size())) / mean;
+}
+
+TEST(InterpolatedFrames, AdvanceEvenlyAt60And144AndLeaveTheSimulationAlone) {
+  for (int fps : {60, 144}) {
+    SCOPED_TRACE(fps);
+    const RaceOutput smooth = Race(fps, true), stepped = Race(fps, false);
+    EXPECT_EQ(smooth.trace, stepped.trace);
+    EXPECT_LT(AdvanceSpread(smooth.frames), 0.02);
+    EXPECT_GT(AdvanceSpread(stepped.frames), 0.2);
+  }
+}
+
+}  // namespace
+}  // namespace quillmoor
