@@ -1,0 +1,51 @@
+// The window's loop on a clock that frames hold up: ticks keep to 50 a
+// second as long as a frame takes under a quarter of a second.
+
+#include <gtest/gtest.h>
+
+#include "shell/game.h"
+#include "shell/main_loop.h"
+#include "support/loaded_game.h"
+
+namespace quillmoor {
+namespace {
+
+// No events; every pass of the loop, which draws one frame, takes the
+// frame's time on the clock.
+class FramesThatTake final : public EventSource {
+ public:
+  FramesThatTake(VirtualClock& clock, double seconds) : clock_(clock), seconds_(seconds) {}
+  bool PollEvent(InputEvent&) override {
+    clock_.SetSeconds(now_ += seconds_);
+    return false;
+  }
+  bool WaitEvent(InputEvent& event, double) override { return PollEvent(event); }
+
+ private:
+  VirtualClock& clock_;
+  double seconds_;
+  double now_ = 0;
+};
+
+TEST(SlowFrames, CostNoTicksUpToAQuarterSecondAndALongerStallIsDropped) {
+  for (const auto& [frame, lastTickBy] : {std::pair{0.15, 10.15}, {0.249, 10.249}}) {
+    SCOPED_TRACE(frame);
+    test::LoadedGame g;
+    CommandLine options;
+    options.ticks = 500;  // ten seconds of game
+    FramesThatTake events(g.services.clock, frame);
+    RunWindowed(g.game, events, g.services.keyboard, options, {});
+    EXPECT_EQ(g.game.shell.GameTicks, 500);
+    EXPECT_LT(g.services.clock.Seconds(), lastTickBy);
+  }
+  // Half a second a frame: a quarter second's ticks each, the rest dropped.
+  test::LoadedGame g;
+  CommandLine options;
+  options.ticks = 130;
+  FramesThatTake events(g.services.clock, 0.5);
+  RunWindowed(g.game, events, g.services.keyboard, options, {});
+  EXPECT_NEAR(g.services.clock.Seconds(), 5.0, 0.01);
+}
+
+}  // namespace
+}  // namespace quillmoor
