@@ -3,12 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <sstream>
 
 #include "shell/main_loop.h"
 #include "shell/script.h"
 #include "shell/trace.h"
+#include "support/frame_measures.h"
 #include "support/loaded_game.h"
 
 namespace quillmoor {
@@ -44,37 +43,13 @@ RaceOutput Race(int fps, bool interpolation) {
   return {test::ReadAll(trace), test::ReadAll(frames)};
 }
 
-// The spread of the craft's advance from frame to frame at top speed, as a
-// fraction of its mean: the standard deviation over the mean.
-double AdvanceSpread(const std::string& frames) {
-  std::istringstream rows(frames);
-  std::string row;
-  std::getline(rows, row);  // the header
-  std::vector<double> advances;
-  double lastDistance = NAN;
-  while (std::getline(rows, row)) {
-    std::vector<std::string> fields;
-    std::istringstream cells(row);
-    for (std::string cell; std::getline(cells, cell, ',');) fields.push_back(cell);
-    if (std::stoll(fields[2]) < kTopSpeedFrom) continue;
-    const double distance = std::stod(fields[10]);
-    if (!std::isnan(lastDistance)) advances.push_back(distance - lastDistance);
-    lastDistance = distance;
-  }
-  double sum = 0, squares = 0;
-  for (double a : advances) sum += a;
-  const double mean = sum / double(advances.size());
-  for (double a : advances) squares += (a - mean) * (a - mean);
-  return std::sqrt(squares / double(advances.size())) / mean;
-}
-
 TEST(InterpolatedFrames, AdvanceEvenlyAt60And144AndLeaveTheSimulationAlone) {
   for (int fps : {60, 144}) {
     SCOPED_TRACE(fps);
     const RaceOutput smooth = Race(fps, true), stepped = Race(fps, false);
     EXPECT_EQ(smooth.trace, stepped.trace);
-    EXPECT_LT(AdvanceSpread(smooth.frames), 0.02);
-    EXPECT_GT(AdvanceSpread(stepped.frames), 0.2);
+    EXPECT_LT(test::AdvanceSpread(smooth.frames, kTopSpeedFrom), 0.02);
+    EXPECT_GT(test::AdvanceSpread(stepped.frames, kTopSpeedFrom), 0.2);
   }
 }
 

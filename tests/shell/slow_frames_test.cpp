@@ -5,27 +5,11 @@
 
 #include "shell/game.h"
 #include "shell/main_loop.h"
+#include "support/frame_measures.h"
 #include "support/loaded_game.h"
 
 namespace quillmoor {
 namespace {
-
-// No events; every pass of the loop, which draws one frame, takes the
-// frame's time on the clock.
-class FramesThatTake final : public EventSource {
- public:
-  FramesThatTake(VirtualClock& clock, double seconds) : clock_(clock), seconds_(seconds) {}
-  bool PollEvent(InputEvent&) override {
-    clock_.SetSeconds(now_ += seconds_);
-    return false;
-  }
-  bool WaitEvent(InputEvent& event, double) override { return PollEvent(event); }
-
- private:
-  VirtualClock& clock_;
-  double seconds_;
-  double now_ = 0;
-};
 
 TEST(SlowFrames, CostNoTicksUpToAQuarterSecondAndALongerStallIsDropped) {
   for (const auto& [frame, lastTickBy] : {std::pair{0.15, 10.15}, {0.249, 10.249}}) {
@@ -33,7 +17,7 @@ TEST(SlowFrames, CostNoTicksUpToAQuarterSecondAndALongerStallIsDropped) {
     test::LoadedGame g;
     CommandLine options;
     options.ticks = 500;  // ten seconds of game
-    FramesThatTake events(g.services.clock, frame);
+    test::FramesThatTake events(g.services.clock, frame);
     RunWindowed(g.game, events, g.services.keyboard, options, {});
     EXPECT_EQ(g.game.shell.GameTicks, 500);
     EXPECT_LT(g.services.clock.Seconds(), lastTickBy);
@@ -42,7 +26,7 @@ TEST(SlowFrames, CostNoTicksUpToAQuarterSecondAndALongerStallIsDropped) {
   test::LoadedGame g;
   CommandLine options;
   options.ticks = 130;
-  FramesThatTake events(g.services.clock, 0.5);
+  test::FramesThatTake events(g.services.clock, 0.5);
   RunWindowed(g.game, events, g.services.keyboard, options, {});
   EXPECT_NEAR(g.services.clock.Seconds(), 5.0, 0.01);
 }
