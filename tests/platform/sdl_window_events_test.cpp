@@ -5,12 +5,16 @@
 #include <gtest/gtest.h>
 
 #include "platform/sdl/sdl_window.h"
+#include "support/driver_leaks.h"
 
 namespace quillmoor {
 namespace {
 
 class SdlWindowEvents : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { test::PauseLeakChecks(); }
+  static void TearDownTestSuite() { test::ResumeLeakChecks(); }
+
   void SetUp() override { ASSERT_NE(window_.Handle(), nullptr); }
 
   // The game's event for one SDL event, or nothing.
