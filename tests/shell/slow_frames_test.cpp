@@ -31,5 +31,17 @@ TEST(SlowFrames, CostNoTicksUpToAQuarterSecondAndALongerStallIsDropped) {
   EXPECT_NEAR(g.services.clock.Seconds(), 5.0, 0.01);
 }
 
+TEST(FrameCap, DrawsAtMostMaxFpsFramesASecond) {
+  test::LoadedGame g;
+  CommandLine options;
+  options.ticks = 100;  // two seconds
+  options.maxFps = 60;
+  test::FramesThatTake events(g.services.clock, 0.001);
+  RunWindowed(g.game, events, g.services.keyboard, options, {});
+  const std::size_t frames = g.services.log.Starting("Present").size();
+  EXPECT_GE(frames, 118u);
+  EXPECT_LE(frames, 121u);
+}
+
 }  // namespace
 }  // namespace quillmoor
