@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <utility>
 
 #include "besttimes/best_times_file.h"
 #include "input/mouse_input.h"
@@ -19,7 +18,6 @@
 namespace quillmoor {
 namespace {
 
-using ::testing::ElementsAre;
 using Items = std::array<std::uint8_t, 5>;
 
 // A point inside the button column, and one y in each button row, top first.
@@ -28,9 +26,8 @@ constexpr std::array<float, 5> kRows = {220, 260, 300, 330, 370};
 
 class GamePad : public ::testing::Test {
  protected:
-  // Started and, unless told, past the intro; the log cleared.
-  explicit GamePad(bool pastIntro = true) {
-    if (pastIntro) Form_MouseDown(game(), MouseButton::Left, 0, 0);
+  GamePad() {
+    Form_MouseDown(game(), MouseButton::Left, 0, 0);  // past the intro
     g_.services.log.Clear();
   }
 
@@ -38,101 +35,74 @@ class GamePad : public ::testing::Test {
   SimulationState& sim() { return g_.game.sim; }
   HeldKeys& keys() { return g_.services.keyboard; }
   int Cursor() const { return g_.services.window.cursorCounter; }
+  // Which of the game keys the pad can hold are down.
+  std::set<int> Held() {
+    std::set<int> held;
+    for (int key : {vk::W, vk::S, vk::A, vk::D, vk::Escape, vk::Return, vk::R, vk::F11}) {
+      if (keys().IsKeyDown(key)) held.insert(key);
+    }
+    return held;
+  }
 
   void Button(std::string_view name, bool down) {
-    InputEvent event;
-    event.kind = InputEvent::Kind::PadButton;
-    event.text = name;
-    event.down = down;
-    HandlePadEvent(game(), keys(), event);
-  }
-  void Tap(std::string_view name, int times = 1) {
-    for (int i = 0; i < times; ++i) {
-      Button(name, true);
-      Button(name, false);
-    }
+    HandlePadEvent(game(), keys(), {.kind = InputEvent::Kind::PadButton, .text = std::string(name),
+                                    .down = down});
   }
   void Axis(std::string_view name, int value) {
-    InputEvent event;
-    event.kind = InputEvent::Kind::PadAxis;
-    event.text = name;
-    event.value = value;
-    HandlePadEvent(game(), keys(), event);
+    HandlePadEvent(game(), keys(), {.kind = InputEvent::Kind::PadAxis, .text = std::string(name),
+                                    .value = value});
   }
-  // A stick half ("lefty-") pushed all the way and let go.
-  void Push(std::string_view half) {
-    const std::string axis(half.substr(0, half.size() - 1));
-    Axis(axis, half.back() == '+' ? 32767 : -32768);
-    Axis(axis, 0);
-  }
-  // A button tapped, or a stick half pushed.
-  void Use(std::string_view control) {
-    if (control.back() == '+' || control.back() == '-') {
-      Push(control);
-    } else {
-      Tap(control);
+  // A button tapped, or a stick half ("lefty-") pushed all the way and let go.
+  void Tap(std::string_view control, int times = 1) {
+    const bool half = control.ends_with('+') || control.ends_with('-');
+    const std::string axis(control.substr(0, control.size() - 1));
+    for (int i = 0; i < times; ++i) {
+      if (half) {
+        Axis(axis, control.back() == '+' ? 32767 : -32768);
+        Axis(axis, 0);
+      } else {
+        Button(control, true);
+        Button(control, false);
+      }
     }
   }
   void MoveMouse(float x, float y) {
-    InputEvent event;
-    event.kind = InputEvent::Kind::MouseMove;
-    event.x = x;
-    event.y = y;
-    DispatchEvent(game(), keys(), event);
+    DispatchEvent(game(), keys(),
+                  {.kind = InputEvent::Kind::MouseMove, .x = x, .y = y, .text = {}});
   }
 
   test::LoadedGame g_;
 };
 
-// --- The pad holding the game's keys --------------------------------------
-
-TEST_F(GamePad, StickHalvesHoldPastTheDeadZoneAndLetGoNearerTheMiddle) {
-  // leftx with whether A (left) and D (right) are held after it.
-  const struct Step {
-    int value;
-    bool left, right;
-  } steps[] = {
-      {0, false, false},     {-11999, false, false}, {-12000, true, false},
-      {-8000, true, false},  {-7999, false, false},  {-11000, false, false},
-      {11999, false, false}, {12000, false, true},   {8000, false, true},
-      {32767, false, true},  {-32768, true, false},  {0, false, false},
+TEST_F(GamePad, AxesHoldPastThePressMarkAndLetGoInsideTheReleaseMark) {
+  const struct Step { const char* axis; int value; std::set<int> held; } steps[] = {
+      {"leftx", -11999, {}},         {"leftx", -12000, {vk::A}},    {"leftx", -8000, {vk::A}},
+      {"leftx", -7999, {}},          {"leftx", -11000, {}},         {"leftx", 11999, {}},
+      {"leftx", 12000, {vk::D}},     {"leftx", 8000, {vk::D}},      {"leftx", 32767, {vk::D}},
+      {"leftx", -32768, {vk::A}},    {"leftx", 0, {}},              {"righttrigger", 7999, {}},
+      {"righttrigger", 8000, {vk::W}}, {"righttrigger", 4000, {vk::W}}, {"righttrigger", 3999, {}},
+      {"lefttrigger", 7999, {}},     {"lefttrigger", 8000, {vk::S}}, {"lefttrigger", 4000, {vk::S}},
+      {"lefttrigger", 3999, {}},     {"lefty", -32768, {}},         {"rightx", -32768, {}},
+      {"righty", -32768, {}},  // the other sticks hold nothing by default
   };
   for (const Step& step : steps) {
-    SCOPED_TRACE(testing::Message() << "leftx " << step.value);
-    Axis("leftx", step.value);
-    EXPECT_EQ(keys().IsKeyDown(vk::A), step.left);
-    EXPECT_EQ(keys().IsKeyDown(vk::D), step.right);
-  }
-  // The other sticks hold nothing by default.
-  for (const char* axis : {"lefty", "rightx", "righty"}) Axis(axis, -32768);
-  for (const int key : {vk::W, vk::S, vk::A, vk::D, vk::Escape, vk::Return, vk::R}) {
-    EXPECT_FALSE(keys().IsKeyDown(key)) << key;
-  }
-}
-
-TEST_F(GamePad, TriggersHoldPastTheirThreshold) {
-  for (const auto& [trigger, key] : {std::pair{"righttrigger", vk::W}, {"lefttrigger", vk::S}}) {
-    SCOPED_TRACE(trigger);
-    const std::pair<int, bool> steps[] = {{7999, false}, {8000, true},  {4000, true},
-                                          {3999, false}, {32767, true}, {0, false}};
-    for (const auto& [value, held] : steps) {
-      Axis(trigger, value);
-      EXPECT_EQ(keys().IsKeyDown(key), held) << value;
-    }
+    SCOPED_TRACE(testing::Message() << step.axis << " " << step.value);
+    Axis(step.axis, step.value);
+    EXPECT_EQ(Held(), step.held);
   }
 }
 
 TEST_F(GamePad, ButtonsHoldTheirActionsKeysAndFullScreenToggles) {
   const std::pair<const char*, int> buttons[] = {
-      {"a", vk::W},      {"b", vk::S},      {"dpleft", vk::A},    {"dpright", vk::D},
+      {"a", vk::W},          {"b", vk::S},      {"dpleft", vk::A}, {"dpright", vk::D},
       {"start", vk::Escape}, {"y", vk::Return}, {"back", vk::R}};
   for (const auto& [button, key] : buttons) {
     SCOPED_TRACE(button);
     Button(button, true);
-    EXPECT_TRUE(keys().IsKeyDown(key));
+    EXPECT_EQ(Held(), std::set{key});
     EXPECT_TRUE(keys().TakePress(key));
     Button(button, false);
-    EXPECT_FALSE(keys().IsKeyDown(key));
+    EXPECT_EQ(Held(), std::set<int>{});
   }
   EXPECT_THAT(g_.services.log.Starting("Window.ToggleFullScreen"), ::testing::IsEmpty());
 
@@ -143,17 +113,24 @@ TEST_F(GamePad, ButtonsHoldTheirActionsKeysAndFullScreenToggles) {
   Button("rightshoulder", false);
   Tap("rightshoulder");
   EXPECT_THAT(g_.services.log.Starting("Window."),
-              ElementsAre("Window.ToggleFullScreen", "Window.ToggleFullScreen"));
-  EXPECT_FALSE(keys().IsKeyDown(vk::F11));
+              ::testing::ElementsAre("Window.ToggleFullScreen", "Window.ToggleFullScreen"));
+  EXPECT_EQ(Held(), std::set<int>{});
 }
 
-TEST_F(GamePad, AnActionIsHeldWhileAnyOfItsControlsIs) {
+TEST_F(GamePad, AKeyIsHeldWhileAnyPadControlOrTheKeyboardHoldsIt) {
   Axis("righttrigger", 32767);
   Button("a", true);
   Axis("righttrigger", 0);
   EXPECT_TRUE(keys().IsKeyDown(vk::W));  // a still holds it
+  keys().Press(vk::W);
   Button("a", false);
+  EXPECT_TRUE(keys().IsKeyDown(vk::W));  // and so does the keyboard
+  keys().Release(vk::W);
   EXPECT_FALSE(keys().IsKeyDown(vk::W));
+  Axis("leftx", -32768);
+  keys().Press(vk::A);
+  keys().Release(vk::A);
+  EXPECT_TRUE(keys().IsKeyDown(vk::A));  // the stick still holds it
 
   // Controls from the bindings in force, not the defaults.
   game().input.Controls[std::size_t(Action::Accelerate)].pad = {"rightshoulder", ""};
@@ -163,35 +140,13 @@ TEST_F(GamePad, AnActionIsHeldWhileAnyOfItsControlsIs) {
   EXPECT_TRUE(keys().IsKeyDown(vk::W));
 }
 
-TEST_F(GamePad, LettingGoOnThePadKeepsAKeyTheKeyboardHolds) {
-  keys().Press(vk::W);
-  Axis("righttrigger", 32767);
-  Axis("righttrigger", 0);
-  EXPECT_TRUE(keys().IsKeyDown(vk::W));
-  keys().Release(vk::W);
-  EXPECT_FALSE(keys().IsKeyDown(vk::W));
-
-  // And the other way round.
-  Axis("leftx", -32768);
-  keys().Press(vk::A);
-  keys().Release(vk::A);
-  EXPECT_TRUE(keys().IsKeyDown(vk::A));
-}
-
-// --- The menu by pad ------------------------------------------------------
-
 TEST_F(GamePad, UpAndDownHighlightAsThePointerDoesRoundTheMenu) {
   // A second game where the pointer goes to the button the pad should reach.
   test::LoadedGame pointer;
   Form_MouseDown(pointer.game, MouseButton::Left, 0, 0);
   pointer.services.log.Clear();
 
-  // Each control with the menu and the item it should highlight.
-  const struct Step {
-    int canContinue;
-    const char* control;
-    int item;
-  } steps[] = {
+  const struct Step { int canContinue; const char* control; int item; } steps[] = {
       {0, "dpdown", 1}, {0, "dpdown", 2}, {0, "lefty+", 3}, {0, "dpdown", 4},
       {0, "dpdown", 1},  // round to the top
       {0, "dpup", 4},   {0, "lefty-", 3}, {0, "dpup", 2},
@@ -200,12 +155,12 @@ TEST_F(GamePad, UpAndDownHighlightAsThePointerDoesRoundTheMenu) {
   for (const Step& step : steps) {
     SCOPED_TRACE(testing::Message() << step.control << " to item " << step.item);
     sim().CanContinue = pointer.game.sim.CanContinue = std::uint8_t(step.canContinue);
-    Use(step.control);
-    Form_MouseMove(pointer.game, kX, kRows[std::size_t(step.item - (step.canContinue == 1 ? 0 : 1))]);
+    Tap(step.control);
+    Form_MouseMove(pointer.game, kX, kRows[std::size_t(step.item + step.canContinue - 1)]);
     EXPECT_EQ(sim().MenuItemState, pointer.game.sim.MenuItemState);
     EXPECT_EQ(game().input.MenuHoverLatch, pointer.game.input.MenuHoverLatch);
     EXPECT_TRUE(sim().HoverSoundDue);
-    EXPECT_EQ(sim().HoverSoundDue, pointer.game.sim.HoverSoundDue);
+    EXPECT_TRUE(pointer.game.sim.HoverSoundDue);
     MenuTick(game());
     MenuTick(pointer.game);
   }
@@ -230,17 +185,7 @@ TEST_F(GamePad, AChoosesTheHighlightedButtonAsAClickDoes) {
   EXPECT_EQ(sim().MenuItemState, Items{});
   EXPECT_FALSE(sim().HoverSoundDue);
 
-  Tap("dpdown");
-  Tap("a");
-  EXPECT_EQ(sim().MenuItemState[menu_item::NewGame], item_state::Chosen);  // the fly-in
-  EXPECT_LT(Cursor(), 0);
-  const Items flying = sim().MenuItemState;
-  Tap("dpdown");  // the fly-in takes no more
-  EXPECT_EQ(sim().MenuItemState, flying);
-
-  // The pause menu: Продолжить goes back to the race.
-  sim().MenuItemState = {};
-  sim().CanContinue = 1;
+  sim().CanContinue = 1;  // the pause menu: Продолжить goes back to the race
   Tap("dpdown");
   Tap("a");
   EXPECT_EQ(sim().GameState, game_state::Race);
@@ -263,12 +208,7 @@ TEST_F(GamePad, PagesOpenByAAndCloseByBWhileUpAndDownWait) {
   }
 }
 
-class GamePadIntro : public GamePad {
- protected:
-  GamePadIntro() : GamePad(/*pastIntro=*/false) {}
-};
-
-TEST_F(GamePadIntro, AOrBOrStartEndsTheIntroAndNothingElse) {
+TEST_F(GamePad, AOrBOrStartEndsTheIntroAndNothingElse) {
   for (const char* button : {"a", "b", "start"}) {
     SCOPED_TRACE(button);
     sim().IntroActive = true;
@@ -282,14 +222,11 @@ TEST_F(GamePadIntro, AOrBOrStartEndsTheIntroAndNothingElse) {
 }
 
 TEST_F(GamePad, InARaceTheButtonsDriveNoMenu) {
-  sim().IntroActive = false;
   BeginNewRace(game());
   for (int i = 0; i < 137; ++i) GameTick(game());
   ASSERT_EQ(sim().GameState, game_state::Race);
   const Items before = sim().MenuItemState;
-  Tap("dpdown");
-  Tap("a");
-  Tap("b");
+  for (const char* button : {"dpdown", "a", "b"}) Tap(button);
   EXPECT_EQ(sim().MenuItemState, before);
   EXPECT_FALSE(sim().HoverSoundDue);
   EXPECT_EQ(sim().GameState, game_state::Race);
@@ -297,23 +234,22 @@ TEST_F(GamePad, InARaceTheButtonsDriveNoMenu) {
 
 TEST_F(GamePad, ThePointerHidesWhileThePadDrivesTheMenuAndShowsWhenTheMouseMoves) {
   ASSERT_GE(Cursor(), 0);
-  Tap("dpdown");
-  EXPECT_LT(Cursor(), 0);
-  Tap("dpdown");
-  EXPECT_LT(Cursor(), 0);
+  Tap("dpdown", 2);
+  EXPECT_EQ(Cursor(), -1);  // hidden once, however often the pad moves
   MoveMouse(kX, kRows[3]);
-  EXPECT_GE(Cursor(), 0);
+  EXPECT_EQ(Cursor(), 0);
   EXPECT_EQ(sim().MenuItemState, (Items{0, 0, 0, 0, 1}));  // the pointer's button now
 
-  // Into the fly-in by pad: the mouse does not bring the pointer back.
+  // A chooses as a click does; in the fly-in the mouse does not bring the pointer back.
   Tap("dpup", 3);
   Tap("a");
   ASSERT_EQ(sim().MenuItemState[menu_item::NewGame], item_state::Chosen);
   MoveMouse(kX, kRows[0]);
   EXPECT_LT(Cursor(), 0);
+  const Items flying = sim().MenuItemState;
+  Tap("dpdown");  // nor does the pad move the highlight
+  EXPECT_EQ(sim().MenuItemState, flying);
 }
-
-// --- The name box by pad --------------------------------------------------
 
 class GamePadNameEntry : public GamePad {
  protected:
@@ -328,16 +264,13 @@ class GamePadNameEntry : public GamePad {
 
 TEST_F(GamePadNameEntry, UpAndDownTurnTheLastCharacterRoundTheCycle) {
   ASSERT_TRUE(game().input.Text1.Focused);
-  const struct Step {
-    const char* before;
-    const char* control;
-    const char* after;
-  } steps[] = {
+  const struct Step { const char* before; const char* control; const char* after; } steps[] = {
       {"Имя", "dpup", "ИмА"},   {"Имя", "dpdown", "ИмА"},  // not in the cycle: its start
       {"ИмА", "dpup", "ИмБ"},   {"ИмЯ", "dpup", "ИмЁ"},    {"ИмЁ", "dpup", "ИмA"},
       {"ИмZ", "dpup", "Им0"},   {"Им9", "dpup", "Им "},    {"Им ", "dpup", "ИмА"},
       {"ИмА", "dpdown", "Им "}, {"ИмA", "dpdown", "ИмЁ"},  {"Им0", "dpdown", "ИмZ"},
       {"", "dpup", "А"},        {"ABCDEFGHIJ", "dpup", "ABCDEFGHIK"},
+      {"Б", "lefty-", "В"},     {"Б", "lefty+", "А"},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(testing::Message() << step.before << " " << step.control);
@@ -345,22 +278,14 @@ TEST_F(GamePadNameEntry, UpAndDownTurnTheLastCharacterRoundTheCycle) {
     Tap(step.control);
     EXPECT_EQ(Name(), step.after);
   }
-  // The stick turns it too, once per push.
-  Name() = "Б";
+  Name() = "Б";  // the stick turns it once per push
   Axis("lefty", -32768);
   Axis("lefty", -30000);
   EXPECT_EQ(Name(), "В");
-  Axis("lefty", 0);
-  Axis("lefty", 32767);
-  EXPECT_EQ(Name(), "Б");
 
   // Seventy characters, each once, and back to the first.
-  Name() = "А";
   std::set<std::string> seen;
-  for (int i = 0; i < 70; ++i) {
-    seen.insert(Name());
-    Tap("dpup");
-  }
+  for (Name() = "А"; seen.size() < 100 && seen.insert(Name()).second;) Tap("dpup");
   EXPECT_EQ(seen.size(), 70u);
   EXPECT_EQ(Name(), "А");
   EXPECT_EQ(sim().MenuItemState[menu_item::BestTimes], item_state::Chosen);  // no menu moves
@@ -369,17 +294,18 @@ TEST_F(GamePadNameEntry, UpAndDownTurnTheLastCharacterRoundTheCycle) {
 TEST_F(GamePadNameEntry, RightAddsUpToTenCharactersAndLeftTakesOne) {
   Tap("dpright");
   EXPECT_EQ(Name(), "ИмяА");
-  Push("leftx+");
+  Tap("leftx+");
   Tap("dpright", 10);
   EXPECT_EQ(Name(), "ИмяААААААА");
   Tap("dpleft");
   EXPECT_EQ(Name(), "ИмяАААААА");
-  Push("leftx-");
+  Tap("leftx-");
   Tap("dpleft", 20);
   EXPECT_EQ(Name(), "");
 }
 
-class GamePadNameConfirm : public GamePadNameEntry, public ::testing::WithParamInterface<const char*> {};
+class GamePadNameConfirm : public GamePadNameEntry,
+                           public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(GamePadNameConfirm, StoresTheNameAndSavesTheTable) {
   Name() = "Ю";

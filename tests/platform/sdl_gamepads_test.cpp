@@ -1,5 +1,5 @@
 // Game pads through SDL, made as SDL's virtual joysticks: their events as
-// the game's, pads coming and going, several pads as one, and a short race.
+// the game's, pads coming and going, several pads as one.
 
 #include "platform/sdl/sdl_gamepads.h"
 
@@ -11,10 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "input/pad_input.h"
-#include "simulation/game_tick.h"
-#include "support/loaded_game.h"
-
 namespace quillmoor {
 namespace {
 
@@ -22,11 +18,11 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
 
-// A virtual joystick plugged in for the life of the object.
+// A virtual joystick plugged in for the life of the object: a pad of SDL's
+// standard layout, or a plain joystick of two buttons that is a game pad
+// only once SDL has a mapping for it.
 class VirtualPad {
  public:
-  // A pad of SDL's standard layout, or a plain joystick of two buttons that
-  // is a game pad only once SDL has a mapping for it.
   explicit VirtualPad(bool standard = true) {
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
@@ -37,6 +33,10 @@ class VirtualPad {
     const int device = SDL_JoystickAttachVirtualEx(&desc);
     joystick_ = device < 0 ? nullptr : SDL_JoystickOpen(device);
     if (!joystick_) ADD_FAILURE() << SDL_GetError();
+    // The triggers at rest: a virtual axis starts in its middle.
+    for (int axis : {SDL_CONTROLLER_AXIS_TRIGGERLEFT, SDL_CONTROLLER_AXIS_TRIGGERRIGHT}) {
+      if (standard) Axis(axis, -32768);
+    }
   }
   ~VirtualPad() { Unplug(); }
   VirtualPad(const VirtualPad&) = delete;
@@ -55,11 +55,6 @@ class VirtualPad {
     SDL_JoystickSetVirtualButton(joystick_, button, down ? SDL_PRESSED : SDL_RELEASED);
   }
   void Axis(int axis, int value) { SDL_JoystickSetVirtualAxis(joystick_, axis, Sint16(value)); }
-  // The triggers at rest: a virtual axis starts in its middle.
-  void RestTriggers() {
-    Axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, -32768);
-    Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
-  }
   SDL_JoystickGUID Guid() const { return SDL_JoystickGetGUID(joystick_); }
 
  private:
@@ -73,30 +68,26 @@ class SdlPads : public ::testing::Test {
   }
   ~SdlPads() override { SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER); }
 
-  // The game's events for what SDL has seen since the last call.
-  std::vector<InputEvent> Events() {
-    SDL_PumpEvents();
-    std::vector<InputEvent> events;
-    SDL_Event sdlEvent;
-    while (SDL_PollEvent(&sdlEvent)) {
-      InputEvent event;
-      if (pads_->Translate(&sdlEvent, event)) events.push_back(event);
-    }
-    return events;
-  }
-  // The same as script words: "button a down", "axis leftx -20000".
-  std::vector<std::string> Words() {
-    std::vector<std::string> words;
-    for (const InputEvent& event : Events()) {
-      words.push_back(event.kind == InputEvent::Kind::PadButton
-                          ? "button " + event.text + (event.down ? " down" : " up")
-                          : "axis " + event.text + " " + std::to_string(event.value));
-    }
-    return words;
-  }
   void Start() {
     pads_.emplace();
     ASSERT_TRUE(pads_->Start());
+  }
+  // The game's events for what SDL has seen since the last call, as script
+  // words: "button a down", "axis leftx -20000".
+  std::vector<std::string> Words() {
+    SDL_PumpEvents();
+    std::vector<std::string> words;
+    SDL_Event sdlEvent;
+    while (SDL_PollEvent(&sdlEvent)) {
+      InputEvent e;
+      if (!pads_->Translate(&sdlEvent, e)) continue;
+      words.push_back(e.kind == InputEvent::Kind::PadButton
+                          ? "button " + e.text + (e.down ? " down" : " up")
+                      : e.kind == InputEvent::Kind::PadAxis
+                          ? "axis " + e.text + " " + std::to_string(e.value)
+                          : "another kind");
+    }
+    return words;
   }
 
   std::optional<SdlGamepads> pads_;
@@ -106,7 +97,6 @@ TEST_F(SdlPads, APadThereAtTheStartSendsItsControlsBySdlsNames) {
   VirtualPad pad;
   Start();
   EXPECT_EQ(pads_->Count(), 1);
-  pad.RestTriggers();
   Words();
 
   pad.Button(SDL_CONTROLLER_BUTTON_A, true);
@@ -117,7 +107,9 @@ TEST_F(SdlPads, APadThereAtTheStartSendsItsControlsBySdlsNames) {
                                             "axis leftx -20000", "axis righttrigger 32767"));
   pad.Button(SDL_CONTROLLER_BUTTON_A, false);
   pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, 32767);
-  EXPECT_THAT(Words(), UnorderedElementsAre("button a up", "axis lefty 32767"));
+  pad.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
+  EXPECT_THAT(Words(), UnorderedElementsAre("button a up", "axis lefty 32767",
+                                            "axis righttrigger 0"));
   EXPECT_THAT(Words(), IsEmpty());  // nothing new, nothing sent
 }
 
@@ -128,8 +120,6 @@ TEST_F(SdlPads, PadsComeAndGoAndSeveralActAsOne) {
   Words();
   EXPECT_EQ(pads_->Count(), 1);
   VirtualPad second;
-  first.RestTriggers();
-  second.RestTriggers();
   Words();
   EXPECT_EQ(pads_->Count(), 2);
 
@@ -142,8 +132,7 @@ TEST_F(SdlPads, PadsComeAndGoAndSeveralActAsOne) {
   second.Button(SDL_CONTROLLER_BUTTON_START, false);
   EXPECT_THAT(Words(), ElementsAre("button start up"));
 
-  // An axis reads the pad that pushes it furthest: one resting stick does
-  // not take back what the other holds.
+  // An axis reads the pad that pushes it furthest.
   first.Axis(SDL_CONTROLLER_AXIS_LEFTX, -30000);
   EXPECT_THAT(Words(), ElementsAre("axis leftx -30000"));
   second.Axis(SDL_CONTROLLER_AXIS_LEFTX, 600);
@@ -183,52 +172,6 @@ TEST_F(SdlPads, AJoystickIsAPadWhenSdlHasAMappingForIt) {
   EXPECT_EQ(pads_->Count(), 1);
   stick.Button(1, true);
   EXPECT_THAT(Words(), ElementsAre("button a down"));
-}
-
-TEST_F(SdlPads, APadDrivesTheGameIntoARaceAndSteersIt) {
-  test::LoadedGame g;
-  Game& game = g.game;
-  VirtualPad pad;
-  Start();
-  pad.RestTriggers();
-  Events();
-  const auto play = [&] {
-    for (const InputEvent& event : Events()) HandlePadEvent(game, g.services.keyboard, event);
-  };
-  const auto tap = [&](int button) {
-    pad.Button(button, true);
-    play();
-    pad.Button(button, false);
-    play();
-  };
-  const auto ticks = [&](int n) {
-    for (int i = 0; i < n; ++i) GameTick(game);
-  };
-
-  tap(SDL_CONTROLLER_BUTTON_A);  // ends the intro
-  tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-  tap(SDL_CONTROLLER_BUTTON_A);  // Новая Игра
-  ticks(137);
-  ASSERT_EQ(game.sim.GameState, game_state::Race);
-  EXPECT_EQ(game.sim.Speed, 0);
-
-  pad.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
-  play();
-  ticks(50);
-  const float speed = game.sim.Speed;
-  EXPECT_GT(speed, 0);
-  EXPECT_EQ(game.sim.CraftAngle, 0);
-  pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, -32768);
-  play();
-  ticks(50);
-  EXPECT_GT(game.sim.Speed, speed);
-  EXPECT_NE(game.sim.CraftAngle, 0);
-
-  pad.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
-  pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
-  play();
-  EXPECT_FALSE(g.services.keyboard.IsKeyDown(vk::W));
-  EXPECT_FALSE(g.services.keyboard.IsKeyDown(vk::A));
 }
 
 }  // namespace
