@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "besttimes/best_times_file.h"
+#include "besttimes/table_journal.h"
 #include "input/name_entry.h"
 #include "platform/files.h"
 #include "shell/game.h"
@@ -28,41 +29,9 @@ std::string ReadTableFile(const std::filesystem::path& path, const char* missing
   return std::move(*bytes);
 }
 
-std::filesystem::path StagedPath(const std::filesystem::path& path) {
-  return path.parent_path() / ("." + path.filename().string() + ".new");
-}
-
-void Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-  std::error_code error;
-  std::filesystem::rename(from, to, error);
-  if (error) throw WriteError(to, error.value());
-}
-
-// The new file beside the old one; a failure names the file the player knows.
-void Stage(const std::filesystem::path& path, std::string_view bytes) {
-  try {
-    WriteFileAtomically(StagedPath(path), bytes);
-  } catch (const WriteError& failure) {
-    throw WriteError(path, failure.error());
-  }
-}
-
-// Both files reach the disk in full before either replaces the old one, so
-// a failed write leaves the old table whole.
-void WriteTableFiles(const std::filesystem::path& names, std::string_view namesBytes,
-                     const std::filesystem::path& times, std::string_view timesBytes) {
-  const std::filesystem::path stagedNames = StagedPath(names), stagedTimes = StagedPath(times);
-  try {
-    Stage(names, namesBytes);
-    Stage(times, timesBytes);
-    Rename(stagedNames, names);
-    Rename(stagedTimes, times);
-  } catch (const FatalError&) {
-    std::error_code ignored;
-    std::filesystem::remove(stagedNames, ignored);
-    std::filesystem::remove(stagedTimes, ignored);
-    throw;
-  }
+// The pair in a folder, by the names found there.
+TablePair PairIn(const std::filesystem::path& folder) {
+  return {DataFilePath(folder, kNamesFile), DataFilePath(folder, kTimesFile)};
 }
 
 // On an installed game's first start the shipped table becomes the
@@ -74,13 +43,12 @@ void CopyShippedTable(const FilePlaces& places) {
     return;
   }
   try {
+    const std::optional<std::string> names = ReadFileBytes(DataFilePath(places.data, kNamesFile));
+    const std::optional<std::string> times = ReadFileBytes(DataFilePath(places.data, kTimesFile));
+    if (!names || !times) return;
     std::error_code ignored;
     std::filesystem::create_directories(places.user, ignored);
-    for (std::string_view name : {kNamesFile, kTimesFile}) {
-      if (std::optional<std::string> bytes = ReadFileBytes(DataFilePath(places.data, name))) {
-        WriteFileAtomically(places.user / std::string(name), *bytes);
-      }
-    }
+    SaveTablePair(PairIn(places.user), *names, *times);
   } catch (const FatalError&) {
   }
 }
@@ -89,6 +57,7 @@ void CopyShippedTable(const FilePlaces& places) {
 
 void LoadBestTimes(Game& game) {
   const FilePlaces& places = game.shell.Places;
+  RecoverTablePair(PairIn(places.user));
   CopyShippedTable(places);
   const std::filesystem::path namesPath = FileToRead(places.user, places.data, kNamesFile);
   const std::optional<NameRows> names =
@@ -139,8 +108,7 @@ void SaveBestTimes(Game& game) {
   try {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    WriteTableFiles(DataFilePath(folder, kNamesFile), *names, DataFilePath(folder, kTimesFile),
-                    *times);
+    SaveTablePair(PairIn(folder), *names, *times);
   } catch (const FatalError& error) {
     ShowTrouble(game, error.what(), "Рекорд не сохранён: он останется в таблице до выхода из игры.");
   }

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -94,23 +95,45 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
   return bytes;
 }
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         const FileStep& step) {
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
   auto failure = [&](int error) { return WriteError(path, error); };
+  auto next = [&] {
+    if (step) step();
+  };
 
   const int fd = mkstemp(temporary.data());
   if (fd < 0) throw failure(errno);
-  bool ok = WriteAll(fd, bytes) && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
+  next();
+  bool ok = WriteAll(fd, bytes);
+  if (ok) next();
+  ok = ok && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
   int error = ok ? 0 : errno;
   if (close(fd) != 0 && ok) {
     ok = false;
     error = errno;
   }
-  if (ok && rename(temporary.c_str(), path.c_str()) == 0) return;
+  if (ok) next();
+  if (ok && rename(temporary.c_str(), path.c_str()) == 0) {
+    next();
+    // The rename itself reaches the disk with its folder.
+    if (const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY); dir >= 0) {
+      fsync(dir);
+      close(dir);
+    }
+    return;
+  }
   if (ok) error = errno;
   unlink(temporary.c_str());
   throw failure(error);
+}
+
+bool IsTemporaryFileOf(std::string_view candidate, std::string_view name) {
+  constexpr std::size_t kSuffix = 7;  // ".XXXXXX"
+  return candidate.size() == name.size() + 1 + kSuffix && candidate.front() == '.' &&
+         candidate.substr(1, name.size()) == name && candidate[1 + name.size()] == '.';
 }
 
 bool IsWritableFolder(const std::filesystem::path& folder) {

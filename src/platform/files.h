@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,10 +38,20 @@ class WriteError : public FatalError {
   int error_;
 };
 
+// Called between any two of a write's file operations; tests stop a
+// process there.
+using FileStep = std::function<void()>;
+
 // Replaces the file with the bytes through a temporary file in the same
-// folder, flushed to disk before it is renamed over the old one: a crash or
-// a full disk leaves the old file whole. Throws WriteError when it fails.
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// folder, flushed to disk before it is renamed over the old one and the
+// folder flushed after: a crash or a full disk leaves the old file whole.
+// Throws WriteError when it fails.
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         const FileStep& step = {});
+
+// Whether the name is one WriteFileAtomically gives its temporary files
+// while it writes a file called name.
+bool IsTemporaryFileOf(std::string_view candidate, std::string_view name);
 
 // Whether this process may create files in the folder.
 bool IsWritableFolder(const std::filesystem::path& folder);

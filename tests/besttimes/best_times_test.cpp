@@ -128,15 +128,15 @@ TEST_F(BestTimes, AnEncodingErrorWritesNeitherFile) {
 
 TEST_F(BestTimes, AFailedWriteIsReportedKeepsTheRecordAndTheOldFilesAndTriesAgain) {
   const auto before = OnDisk();
-  // Something in the way of the new times file.
-  const std::filesystem::path obstacle = Data(".Ch2.res.new");
+  // Something in the way of the save's journal.
+  const std::filesystem::path obstacle = Data(".quillmoor-best-times.journal");
   std::filesystem::create_directories(obstacle / "in the way");
   ASSERT_EQ(Load(), "");
   game_.best.BestNames[1] = "Новое";
   SaveBestTimes(game_);
-  // It names the file the player knows, and why, in the game's language.
+  // It names the file, and why, in the game's language.
   EXPECT_THAT(Dialogs(), ElementsAre(AllOf(HasSubstr("Не удаётся записать файл"),
-                                           HasSubstr("Ch2.res: на его месте папка."),
+                                           HasSubstr("journal: на его месте папка."),
                                            HasSubstr("Рекорд не сохранён"))));
   EXPECT_EQ(game_.best.BestNames[1], "Новое");
   EXPECT_EQ(OnDisk(), before);
