@@ -24,7 +24,7 @@ void ShowTrouble(Game& game, std::string_view problem, std::string_view conseque
 }
 
 std::string ReadTableFile(const std::filesystem::path& path, const char* missingMessage) {
-  std::optional<std::string> bytes = ReadFileBytes(path);
+  std::optional<std::string> bytes = ReadFileBytes(path, file_limit::Table);
   if (!bytes) throw FatalError(missingMessage, MessageIcon::Critical);
   return std::move(*bytes);
 }
@@ -43,8 +43,8 @@ void CopyShippedTable(const FilePlaces& places) {
     return;
   }
   try {
-    const std::optional<std::string> names = ReadFileBytes(DataFilePath(places.data, kNamesFile));
-    const std::optional<std::string> times = ReadFileBytes(DataFilePath(places.data, kTimesFile));
+    const std::optional<std::string> names = ReadFileBytes(DataFilePath(places.data, kNamesFile), file_limit::Table);
+    const std::optional<std::string> times = ReadFileBytes(DataFilePath(places.data, kTimesFile), file_limit::Table);
     if (!names || !times) return;
     std::error_code ignored;
     std::filesystem::create_directories(places.user, ignored);

@@ -111,7 +111,7 @@ void RecoverTablePair(const TablePair& pair) {
   const std::filesystem::path journal = pair.Journal();
   std::optional<std::string> bytes;
   try {
-    bytes = ReadFileBytes(journal);
+    bytes = ReadFileBytes(journal, 2 * file_limit::Table + file_limit::kKiB);
   } catch (const FatalError&) {
     return;
   }

@@ -38,6 +38,11 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+std::string SizeText(std::uintmax_t bytes) {
+  if (bytes % file_limit::kMiB == 0) return std::to_string(bytes / file_limit::kMiB) + " МиБ";
+  return std::to_string(bytes / file_limit::kKiB) + " КиБ";
+}
+
 }  // namespace
 
 std::string ErrorText(int error) {
@@ -79,17 +84,25 @@ std::filesystem::path DataFilePath(const std::filesystem::path& dir, std::string
   return FindEntry(dir, name).value_or(dir / std::string(name));
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
+                                         std::uintmax_t limit) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const auto tooLarge = [&] {
+    return FatalError("Файл " + path.string() + " больше " + SizeText(limit) +
+                      " и не прочитан.");
+  };
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > limit) throw tooLarge();
   std::ifstream in(path, std::ios::binary);
   if (!in.is_open()) throw FatalError("Не удаётся открыть файл " + path.string() + '.');
   std::string bytes;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (!error) bytes.reserve(std::size_t(size));
   char buffer[65536];
+  // The file may grow while it is read.
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
     bytes.append(buffer, std::size_t(in.gcount()));
+    if (bytes.size() > limit) throw tooLarge();
   }
   if (in.bad()) throw FatalError("Не удаётся прочитать файл " + path.string() + '.');
   return bytes;

@@ -19,9 +19,21 @@ std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& dir,
 // Where a data file is: the entry found, or dir/name when there is none.
 std::filesystem::path DataFilePath(const std::filesystem::path& dir, std::string_view name);
 
+// The most each kind of file may hold, in bytes.
+namespace file_limit {
+inline constexpr std::uintmax_t kKiB = 1024, kMiB = 1024 * kKiB;
+inline constexpr std::uintmax_t Settings = 64 * kKiB;  // Config.ini, quillmoor.ini
+inline constexpr std::uintmax_t Table = 64 * kKiB;     // Ch1.res, Ch2.res, the journal
+inline constexpr std::uintmax_t Map = 4 * kMiB;        // 20000 pads and then some
+inline constexpr std::uintmax_t Script = 256 * kMiB;   // hours of recorded play
+inline constexpr std::uintmax_t Media = 64 * kMiB;     // an image, a sound or a model
+}  // namespace file_limit
+
 // The bytes of a regular file, or nothing when there is no such file.
-// Throws FatalError when the file exists but cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+// Throws FatalError when the file exists but cannot be read, or holds more
+// than limit bytes: then nothing of it is read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
+                                         std::uintmax_t limit = file_limit::Media);
 
 // Why a file operation failed, in words a player reads.
 std::string ErrorText(int error);

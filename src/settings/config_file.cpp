@@ -49,7 +49,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 std::optional<ConfigText> ReadConfigText(const std::filesystem::path& path) {
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  const std::optional<std::string> bytes = ReadFileBytes(path, file_limit::Settings);
   if (!bytes) return std::nullopt;
   return ConfigText{path, SplitLines(*bytes)};
 }

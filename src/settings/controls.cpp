@@ -268,7 +268,7 @@ ControlsRead ReadControlsFile(const std::filesystem::path& file) {
     return {DefaultBindings(), {}, {file.string() + ": файл больше 64 КиБ, не прочитан."}};
   }
   try {
-    const std::optional<std::string> text = ReadFileBytes(file);
+    const std::optional<std::string> text = ReadFileBytes(file, file_limit::Settings);
     if (!text) return {DefaultBindings(), {}, {}};
     return ParseControls(*text, file);
   } catch (const FatalError& failure) {

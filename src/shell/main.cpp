@@ -116,7 +116,7 @@ std::variant<Script, std::string> ReadScript(const CommandLine& options) {
   if (!options.script) return Script{};
   std::optional<std::string> text;
   try {
-    text = ReadFileBytes(*options.script);
+    text = ReadFileBytes(*options.script, file_limit::Script);
   } catch (const FatalError& error) {
     return std::string(error.what());
   }

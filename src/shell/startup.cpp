@@ -49,7 +49,7 @@ void ReadControls(Game& game) {
 
 void ReadMap(Game& game) {
   const std::filesystem::path path = DataFilePath(game.shell.Places.data, "map.res");
-  const std::optional<std::string> text = ReadFileBytes(path);
+  const std::optional<std::string> text = ReadFileBytes(path, file_limit::Map);
   if (!text) throw FatalError("Файл карты не найден", MessageIcon::Critical);
   game.map = ParseMap(*text, path);
 }

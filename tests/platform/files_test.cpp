@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/fatal_error.h"
 #include "support/temp_dir.h"
 
@@ -20,6 +22,20 @@ TEST(Files, FindingAndReadingFiles) {
   EXPECT_FALSE(ReadFileBytes(dir.path() / "none").has_value());
   EXPECT_FALSE(ReadFileBytes(dir.path()).has_value());  // a folder is no file
   EXPECT_EQ(ReadFileBytes(dir.Write("f", std::string("a\0b", 3))), std::string("a\0b", 3));
+}
+
+TEST(Files, AFileOverItsKindsLimitIsRefusedUnread) {
+  test::TempDir dir;
+  const auto file = dir.Write("Config.ini", std::string(file_limit::Settings, '1'));
+  EXPECT_EQ(ReadFileBytes(file, file_limit::Settings)->size(), file_limit::Settings);
+  std::ofstream(file, std::ios::app) << '1';
+  try {
+    ReadFileBytes(file, file_limit::Settings);
+    ADD_FAILURE() << "read past the limit";
+  } catch (const FatalError& error) {
+    EXPECT_EQ(std::string(error.what()), "Файл " + file.string() + " больше 64 КиБ и не прочитан.");
+  }
+  EXPECT_THROW(ReadFileBytes(file, 4), FatalError);
 }
 
 TEST(Files, AtomicWriteReplacesWholeOrLeavesNoTrace) {

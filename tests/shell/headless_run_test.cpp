@@ -170,6 +170,12 @@ TEST_F(HeadlessRun, StartErrorsGoToStandardErrorWithStatusOne) {
   run = Run({"--ticks", "1"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_THAT(run.err, HasSubstr("Config.ini, строка 2: «five thousand»"));
+
+  // A file far beyond its kind's size is refused before it is read.
+  dir_.Write("Data/Config.ini", std::string(1 << 20, '1'));
+  run = Run({"--ticks", "1"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_THAT(run.err, HasSubstr("Config.ini больше 64 КиБ и не прочитан."));
 }
 
 TEST_F(HeadlessRun, ABadControlsLineIsNamedAndTheGameGoesOn) {
