@@ -13,6 +13,7 @@
 #include <span>
 
 #include "besttimes/best_times_file.h"
+#include "besttimes/table_journal.h"
 #include "support/data_set.h"
 #include "support/run_program.h"
 #include "support/signal_measure.h"
@@ -269,6 +270,19 @@ TEST_F(HeadlessRun, AFrameDrawnOnATickIsTheSameAtAnyFrameRate) {
   // At 100 frames a second every other frame falls halfway between ticks.
   EXPECT_THAT(File("frames.csv"), HasSubstr("\n299,3000,150,0,"));
   EXPECT_THAT(File("frames.csv"), HasSubstr("\n298,2990,149,0.5,"));
+}
+
+TEST_F(HeadlessRun, TheNextStartFinishesASaveCutShortAndClearsItsLeftovers) {
+  const std::string names = *EncodeNames({"", "Новый", "Bo", "Вий", "Dee"});
+  const std::string times = *EncodeTimes({0, 99, 165, 180, 200});
+  dir_.Write("Data/.quillmoor-best-times.journal", JournalBytes(names, times));
+  dir_.Write("Data/.Ch2.res.k3Xq9Z", "half a file");
+  const test::ProgramResult run = Run({"--ticks", "1"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(File("Data/Ch1.res"), names);
+  EXPECT_EQ(File("Data/Ch2.res"), times);
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "Data/.quillmoor-best-times.journal"));
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "Data/.Ch2.res.k3Xq9Z"));
 }
 
 TEST_F(HeadlessRun, QuitEndsTheRunBeforeItsTick) {
