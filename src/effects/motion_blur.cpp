@@ -22,8 +22,13 @@ bool MarginFits(float k) {
 
 }  // namespace
 
+void KeepSceneForBlur(Game& game) {
+  if (game.shell.MotionBlur) game.graphics.Device->KeepPicture();
+}
+
 void RenderToTexSub(Game& game) {
   GraphicsDevice& device = *game.graphics.Device;
+  if (device.CopyKeptPicture(game.graphics.BlurRender.target)) return;
   device.BeginRenderTarget(game.graphics.BlurRender.target);
   device.Clear(clear::Target | clear::ZBuffer, game.graphics.ClearColor, 1.0f, 0);
   SetSceneStates(device);

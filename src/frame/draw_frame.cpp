@@ -1,5 +1,6 @@
 #include "frame/draw_frame.h"
 
+#include "effects/motion_blur.h"
 #include "frame/menu_screens.h"
 #include "frame/race_hud.h"
 #include "frame/scene.h"
@@ -14,8 +15,10 @@ void DrawFrame(Game& game) {
   // 1. Every frame blends by source alpha and filters its textures.
   SetSceneStates(*game.graphics.Device);
 
-  // 2. The world, on both screens.
+  // 2. The world, on both screens. Outside the menu it is the race scene
+  // alone, which the blur texture needs as it is now.
   DrawScene(game);
+  if (s.GameState != game_state::Menu) KeepSceneForBlur(game);
   // 3. The race's own layers.
   if (s.GameState == game_state::Race) DrawRaceHud(game);
   // 4. to 7. The menu's.

@@ -190,6 +190,14 @@ class GraphicsDevice {
   virtual void BeginRenderTarget(RenderTargetId target) = 0;
   virtual void EndRenderTarget() = 0;
 
+  // Sets a copy of the back buffer's picture as drawn so far aside, for
+  // CopyKeptPicture; the last one kept replaces any before it.
+  virtual void KeepPicture() = 0;
+  // Puts the picture kept into the render target's texture and forgets it.
+  // False, changing nothing, when none is kept or the render target is not
+  // the back buffer's size in pixels.
+  virtual bool CopyKeptPicture(RenderTargetId target) = 0;
+
   // The back buffer as last drawn; it keeps its content across Present.
   virtual Image ReadBackBuffer() = 0;
 };

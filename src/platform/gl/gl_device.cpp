@@ -88,6 +88,8 @@ void GlDevice::Release() {
   sprites_.reset();
   scene_.reset();
   resources_.reset();
+  glDeleteFramebuffers(1, &keptFramebuffer_);
+  glDeleteRenderbuffers(1, &keptColour_);
   glDeleteFramebuffers(1, &framebuffer_);
   glDeleteRenderbuffers(1, &depth_);
   glDeleteRenderbuffers(1, &colour_);
@@ -120,8 +122,13 @@ void GlDevice::Present() {
 
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-  glClearColor(0, 0, 0, 1);
-  glClear(GL_COLOR_BUFFER_BIT);
+  // Black bars only where the picture leaves some of the window.
+  const bool fills =
+      picture.x == 0 && picture.y == 0 && picture.width == width && picture.height == height;
+  if (!fills) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
   const bool sameSize = picture.width == pixelWidth && picture.height == pixelHeight;
   glBlitFramebuffer(0, 0, pixelWidth, pixelHeight, picture.x, picture.y, picture.x + picture.width,
                     picture.y + picture.height, GL_COLOR_BUFFER_BIT,
@@ -278,6 +285,45 @@ void GlDevice::EndRenderTarget() {
   targetWidth_ = width_;
   targetHeight_ = height_;
   CheckErrors("EndRenderTarget");
+}
+
+void GlDevice::KeepPicture() {
+  const int pixelWidth = width_ * density_, pixelHeight = height_ * density_;
+  GLint drawing = 0;
+  glGetIntegerv(GL_FRAMEBUFFER_BINDING, &drawing);
+  if (!keptFramebuffer_) {
+    glGenRenderbuffers(1, &keptColour_);
+    glBindRenderbuffer(GL_RENDERBUFFER, keptColour_);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, pixelWidth, pixelHeight);
+    glGenFramebuffers(1, &keptFramebuffer_);
+    glBindFramebuffer(GL_FRAMEBUFFER, keptFramebuffer_);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, keptColour_);
+  }
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, keptFramebuffer_);
+  glBlitFramebuffer(0, 0, pixelWidth, pixelHeight, 0, 0, pixelWidth, pixelHeight,
+                    GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  glBindFramebuffer(GL_FRAMEBUFFER, GLuint(drawing));
+  pictureKept_ = true;
+  CheckErrors("KeepPicture");
+}
+
+bool GlDevice::CopyKeptPicture(RenderTargetId target) {
+  const GlRenderTarget* into = resources_->Target(target);
+  const int pixelWidth = width_ * density_, pixelHeight = height_ * density_;
+  if (!pictureKept_ || !into || into->width != pixelWidth || into->height != pixelHeight) {
+    return false;
+  }
+  pictureKept_ = false;
+  GLint drawing = 0;
+  glGetIntegerv(GL_FRAMEBUFFER_BINDING, &drawing);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, keptFramebuffer_);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, into->framebuffer);
+  glBlitFramebuffer(0, 0, pixelWidth, pixelHeight, 0, 0, pixelWidth, pixelHeight,
+                    GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  glBindFramebuffer(GL_FRAMEBUFFER, GLuint(drawing));
+  CheckErrors("CopyKeptPicture");
+  return true;
 }
 
 Image GlDevice::ReadBackBuffer() {

@@ -61,6 +61,8 @@ class GlDevice final : public GraphicsDevice {
   void DrawText(FontId font, std::string_view text, int x, int y, Argb colour) override;
   void BeginRenderTarget(RenderTargetId target) override;
   void EndRenderTarget() override;
+  void KeepPicture() override;
+  bool CopyKeptPicture(RenderTargetId target) override;
 
   Image ReadBackBuffer() override;
 
@@ -75,6 +77,9 @@ class GlDevice final : public GraphicsDevice {
   int width_, height_;  // logical pixels
   int density_;         // back-buffer pixels per logical pixel
   GLuint framebuffer_ = 0, colour_ = 0, depth_ = 0;
+  // The picture KeepPicture set aside, made on its first call.
+  GLuint keptFramebuffer_ = 0, keptColour_ = 0;
+  bool pictureKept_ = false;
   bool paceFrames_ = false;
   double framePeriod_ = 1.0 / 60.0;
   double lastPresent_ = 0;

@@ -169,6 +169,18 @@ void RecordingDevice::BeginRenderTarget(RenderTargetId target) {
 
 void RecordingDevice::EndRenderTarget() { log_.Add("EndRenderTarget"); }
 
+void RecordingDevice::KeepPicture() {
+  log_.Add("KeepPicture");
+  pictureKept_ = true;
+}
+
+bool RecordingDevice::CopyKeptPicture(RenderTargetId target) {
+  if (!pictureKept_) return false;
+  pictureKept_ = false;
+  log_.Add("CopyKeptPicture " + std::to_string(target.value));
+  return true;
+}
+
 Image RecordingDevice::ReadBackBuffer() {
   Image image;
   image.width = width_;

@@ -44,6 +44,9 @@ class RecordingDevice final : public GraphicsDevice {
   void DrawText(FontId font, std::string_view text, int x, int y, Argb colour) override;
   void BeginRenderTarget(RenderTargetId target) override;
   void EndRenderTarget() override;
+  // Logs the copy only when there is a picture kept to copy.
+  void KeepPicture() override;
+  bool CopyKeptPicture(RenderTargetId target) override;
   // A picture filled with the colour of the last Clear.
   Image ReadBackBuffer() override;
 
@@ -59,6 +62,7 @@ class RecordingDevice final : public GraphicsDevice {
   XFileReader models_;
   int width_, height_;
   Argb lastClear_ = 0;
+  bool pictureKept_ = false;
   std::uint32_t fonts_ = 0;
 };
 
