@@ -1,6 +1,11 @@
 #include "graphics/resources.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/files.h"
+#include "platform/image_file.h"
+#include "platform/model_file.h"
 #include "shell/game.h"
 
 namespace quillmoor {
@@ -37,6 +42,26 @@ constexpr std::string_view kImages[kImageSlots] = {
 };
 
 }  // namespace
+
+// The parser's process first, while this one is small; then the images in
+// the order LoadResources asks for them.
+ResourceFilesAhead::ResourceFilesAhead(const Game& game) {
+  const std::filesystem::path& data = game.shell.Places.data;
+  std::vector<std::filesystem::path> models, images;
+  for (const ModelSlot& model : kModels) {
+    models.push_back(DataFilePath(data, model.file));
+    if (model.texture.empty()) continue;
+    const std::filesystem::path texture = DataFilePath(data, model.texture);
+    if (std::find(images.begin(), images.end(), texture) == images.end()) {
+      images.push_back(texture);
+    }
+  }
+  for (const std::string_view image : kImages) images.push_back(DataFilePath(data, image));
+  models_ = std::make_unique<ModelFilesAhead>(std::move(models));
+  images_ = std::make_unique<ImageFilesAhead>(std::move(images));
+}
+
+ResourceFilesAhead::~ResourceFilesAhead() = default;
 
 bool InitGeometry(Game& game, const std::filesystem::path& FileName, std::uint8_t Number,
                   std::string_view strTexName) {

@@ -2,11 +2,30 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 namespace quillmoor {
 
 struct Game;
+class ModelFilesAhead;
+class ImageFilesAhead;
+
+// The files LoadResources reads, read on threads of their own from now on,
+// so that they are ready when it asks: made before the device, kept until
+// LoadResources is done. A file that cannot be read is named only when
+// LoadResources asks for it, as ever.
+class ResourceFilesAhead {
+ public:
+  explicit ResourceFilesAhead(const Game& game);
+  ~ResourceFilesAhead();
+  ResourceFilesAhead(const ResourceFilesAhead&) = delete;
+  ResourceFilesAhead& operator=(const ResourceFilesAhead&) = delete;
+
+ private:
+  std::unique_ptr<ModelFilesAhead> models_;
+  std::unique_ptr<ImageFilesAhead> images_;
+};
 
 // Every model with its texture and materials, the twelve interface images,
 // the motion blur's render target; then the craft at its start. A model that

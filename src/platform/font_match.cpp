@@ -2,10 +2,14 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <map>
+#include <mutex>
+
 namespace quillmoor {
 
-std::optional<FontMatch> MatchFont(std::string_view pattern) {
-  const std::string name(pattern);
+namespace {
+
+std::optional<FontMatch> LookUp(const std::string& name) {
   FcConfig* config = FcInitLoadConfigAndFonts();
   FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(name.c_str()));
   FontMatch found;
@@ -28,6 +32,19 @@ std::optional<FontMatch> MatchFont(std::string_view pattern) {
   if (config) FcConfigDestroy(config);
   if (found.file.empty()) return std::nullopt;
   return found;
+}
+
+}  // namespace
+
+std::optional<FontMatch> MatchFont(std::string_view pattern) {
+  // Loading fontconfig's configuration is most of the work: each pattern is
+  // looked up once.
+  static std::mutex mutex;
+  static std::map<std::string, std::optional<FontMatch>, std::less<>> known;
+  std::lock_guard lock(mutex);
+  if (const auto found = known.find(pattern); found != known.end()) return found->second;
+  const std::string name(pattern);
+  return known[name] = LookUp(name);
 }
 
 }  // namespace quillmoor

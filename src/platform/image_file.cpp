@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <limits>
+#include <utility>
 
 #include "platform/dds_image.h"
 #include "platform/fatal_error.h"
@@ -14,6 +15,10 @@ namespace quillmoor {
 namespace {
 
 constexpr int kMaxSide = 16384;
+
+// Pictures decoded ahead and not yet asked for, at most: each can take
+// megabytes, and the heap keeps what they took.
+constexpr std::size_t kDecodedAhead = 4;
 
 std::optional<Image> DecodeWithStb(std::string_view bytes) {
   if (bytes.size() > std::size_t(std::numeric_limits<int>::max())) return std::nullopt;
@@ -31,14 +36,7 @@ std::optional<Image> DecodeWithStb(std::string_view bytes) {
   return image;
 }
 
-}  // namespace
-
-std::optional<Image> DecodeImage(std::string_view bytes) {
-  if (IsDds(bytes)) return DecodeDds(bytes);
-  return DecodeWithStb(bytes);
-}
-
-std::optional<Image> ReadImageFile(const std::filesystem::path& file) {
+std::optional<Image> DecodeFile(const std::filesystem::path& file) {
   try {
     const std::optional<std::string> bytes = ReadFileBytes(file);
     if (!bytes) return std::nullopt;
@@ -47,5 +45,23 @@ std::optional<Image> ReadImageFile(const std::filesystem::path& file) {
     return std::nullopt;
   }
 }
+
+}  // namespace
+
+std::optional<Image> DecodeImage(std::string_view bytes) {
+  if (IsDds(bytes)) return DecodeDds(bytes);
+  return DecodeWithStb(bytes);
+}
+
+std::optional<Image> ReadImageFile(const std::filesystem::path& file) {
+  if (std::optional<std::optional<Image>> ahead = ReadAhead<std::optional<Image>>::Take(file)) {
+    return std::move(*ahead);
+  }
+  return DecodeFile(file);
+}
+
+ImageFilesAhead::ImageFilesAhead(std::vector<std::filesystem::path> files)
+    : batch_(std::move(files), DecodeFile, kDecodedAhead) {}
+
 
 }  // namespace quillmoor

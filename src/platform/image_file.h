@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/image.h"
+#include "platform/read_ahead.h"
 
 namespace quillmoor {
 
@@ -15,5 +17,16 @@ std::optional<Image> DecodeImage(std::string_view bytes);
 
 // The same from a file; nothing when it is missing or cannot be read.
 std::optional<Image> ReadImageFile(const std::filesystem::path& file);
+
+// Image files decoded on a thread of their own, a few ahead of their use,
+// while the caller does other work: while this lives, ReadImageFile gives
+// each of them from here, once.
+class ImageFilesAhead {
+ public:
+  explicit ImageFilesAhead(std::vector<std::filesystem::path> files);
+
+ private:
+  ReadAhead<std::optional<Image>> batch_;
+};
 
 }  // namespace quillmoor

@@ -252,6 +252,14 @@ std::optional<ModelGeometry> XFileReader::ReadBytes(std::string_view bytes) {
 }
 
 std::optional<ModelGeometry> XFileReader::ReadFile(const std::filesystem::path& file) {
+  using Ahead = ReadAhead<std::optional<ModelGeometry>>;
+  if (std::optional<std::optional<ModelGeometry>> ahead = Ahead::Take(file)) {
+    return std::move(*ahead);
+  }
+  return ReadFromDisk(file);
+}
+
+std::optional<ModelGeometry> XFileReader::ReadFromDisk(const std::filesystem::path& file) {
   std::optional<std::string> bytes;
   try {
     bytes = ReadFileBytes(file);
@@ -260,6 +268,16 @@ std::optional<ModelGeometry> XFileReader::ReadFile(const std::filesystem::path& 
   }
   if (!bytes) return std::nullopt;
   return ReadBytes(*bytes);
+}
+
+ModelFilesAhead::ModelFilesAhead(std::vector<std::filesystem::path> files)
+    : batch_(StartParser(std::move(files)),
+             [this](const std::filesystem::path& file) { return reader_.ReadFromDisk(file); }) {}
+
+std::vector<std::filesystem::path> ModelFilesAhead::StartParser(
+    std::vector<std::filesystem::path> files) {
+  reader_.Start();  // failing, the first file tries again
+  return files;
 }
 
 }  // namespace quillmoor

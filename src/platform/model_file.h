@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/graphics.h"
+#include "platform/read_ahead.h"
 
 namespace quillmoor {
 
@@ -43,11 +44,29 @@ class XFileReader {
   std::optional<ModelGeometry> ReadBytes(std::string_view bytes);
 
  private:
+  friend class ModelFilesAhead;
+
+  std::optional<ModelGeometry> ReadFromDisk(const std::filesystem::path& file);
   bool Start();
   void Stop();
 
   int pid_ = -1;
   int channel_ = -1;  // our end of a socket pair with the child
+};
+
+// .X files read on a thread of their own while the caller does other work,
+// by a parser started at once, while the process is still small: while this
+// lives, every XFileReader gives each of them from here, once.
+class ModelFilesAhead {
+ public:
+  explicit ModelFilesAhead(std::vector<std::filesystem::path> files);
+
+ private:
+  // Starts the parser on the calling thread; the files as they are.
+  std::vector<std::filesystem::path> StartParser(std::vector<std::filesystem::path> files);
+
+  XFileReader reader_;
+  ReadAhead<std::optional<ModelGeometry>> batch_;
 };
 
 }  // namespace quillmoor

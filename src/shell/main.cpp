@@ -1,6 +1,7 @@
 // quillmoor: the game. Wires the platform backends to the game and runs it.
 
 #include <SDL.h>
+#include <malloc.h>
 
 #include <exception>
 #include <functional>
@@ -129,6 +130,8 @@ std::variant<Script, std::string> ReadScript(const CommandLine& options) {
 
 int main(int argc, char** argv) {
   using namespace quillmoor;
+  // Big buffers (decoded pictures, sounds) come from the system and go back when freed.
+  mallopt(M_MMAP_THRESHOLD, 2 * 1024 * 1024);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const auto parsed = ParseCommandLine(args);
   if (const auto* error = std::get_if<std::string>(&parsed)) {

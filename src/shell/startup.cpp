@@ -75,12 +75,16 @@ void Form_Load(Game& game) {
   InitScene(game);
   // 10. Window state.
   if (game.shell.DisplayMode == display_mode::FullScreen) game.platform.window.Maximize();
-  // 11. Device.
-  if (!InitD3d(game, game.shell.DisplayMode)) {
-    throw FatalError("Невозможно инициализировать Direct3d.", MessageIcon::None);
+  {
+    // The models and images are read while the device is made.
+    const ResourceFilesAhead ahead(game);
+    // 11. Device.
+    if (!InitD3d(game, game.shell.DisplayMode)) {
+      throw FatalError("Невозможно инициализировать Direct3d.", MessageIcon::None);
+    }
+    // 12. Models and images.
+    LoadResources(game);
   }
-  // 12. Models and images.
-  LoadResources(game);
   // 13. The shared vertex buffer.
   if (!InitVB(game)) {
     throw FatalError("Невозможно инициализировать буфер вершин.", MessageIcon::None);

@@ -19,16 +19,18 @@ Id NextId(const std::vector<T>& items) {
 Image HalfSize(const Image& image) {
   Image half{std::max(1, image.width / 2), std::max(1, image.height / 2), {}};
   half.rgba.resize(std::size_t(half.width) * half.height * 4);
+  const std::uint8_t* source = image.rgba.data();
+  std::uint8_t* out = half.rgba.data();
   for (int y = 0; y < half.height; ++y) {
     const int y0 = std::min(2 * y, image.height - 1), y1 = std::min(2 * y + 1, image.height - 1);
+    const std::uint8_t* row0 = source + std::size_t(y0) * image.width * 4;
+    const std::uint8_t* row1 = source + std::size_t(y1) * image.width * 4;
     for (int x = 0; x < half.width; ++x) {
-      const int x0 = std::min(2 * x, image.width - 1), x1 = std::min(2 * x + 1, image.width - 1);
+      const std::size_t x0 = std::size_t(std::min(2 * x, image.width - 1)) * 4;
+      const std::size_t x1 = std::size_t(std::min(2 * x + 1, image.width - 1)) * 4;
       for (int c = 0; c < 4; ++c) {
-        const auto at = [&](int px, int py) {
-          return unsigned(image.rgba[(std::size_t(py) * image.width + px) * 4 + c]);
-        };
-        half.rgba[(std::size_t(y) * half.width + x) * 4 + c] =
-            std::uint8_t((at(x0, y0) + at(x1, y0) + at(x0, y1) + at(x1, y1) + 2) / 4);
+        *out++ = std::uint8_t(
+            (unsigned(row0[x0 + c]) + row0[x1 + c] + row1[x0 + c] + row1[x1 + c] + 2) / 4);
       }
     }
   }
@@ -40,11 +42,13 @@ Image HalfSize(const Image& image) {
 void UploadWithMipmaps(const Image& image) {
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA,
                GL_UNSIGNED_BYTE, image.rgba.data());
-  Image level = image;
-  for (int n = 1; level.width > 1 || level.height > 1; ++n) {
-    level = HalfSize(level);
+  const Image* above = &image;
+  Image level;
+  for (int n = 1; above->width > 1 || above->height > 1; ++n) {
+    level = HalfSize(*above);
     glTexImage2D(GL_TEXTURE_2D, n, GL_RGBA8, level.width, level.height, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, level.rgba.data());
+    above = &level;
   }
 }
 

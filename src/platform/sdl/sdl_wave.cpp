@@ -53,12 +53,20 @@ WaveResult Decode(SDL_RWops* stream) {
                         audio.channels, audio.freq) < 0) {
     return {std::nullopt, SDL_GetError()};
   }
-  std::vector<Uint8> buffer(std::size_t(length) * std::size_t(std::max(convert.len_mult, 1)));
-  std::memcpy(buffer.data(), data, length);
-  convert.buf = buffer.data();
-  convert.len = int(length);
-  if (convert.needed && SDL_ConvertAudio(&convert) < 0) return {std::nullopt, SDL_GetError()};
-  const std::size_t bytes = convert.needed ? std::size_t(convert.len_cvt) : length;
+  // Converted in a copy of its own; samples already in the form are taken
+  // as they are.
+  std::vector<Uint8> buffer;
+  const Uint8* converted = data;
+  std::size_t bytes = length;
+  if (convert.needed) {
+    buffer.resize(std::size_t(length) * std::size_t(std::max(convert.len_mult, 1)));
+    std::memcpy(buffer.data(), data, length);
+    convert.buf = buffer.data();
+    convert.len = int(length);
+    if (SDL_ConvertAudio(&convert) < 0) return {std::nullopt, SDL_GetError()};
+    converted = buffer.data();
+    bytes = std::size_t(convert.len_cvt);
+  }
 
   PcmSound sound;
   sound.channels = audio.channels;
@@ -67,7 +75,7 @@ WaveResult Decode(SDL_RWops* stream) {
   const std::size_t frameBytes = 2 * std::size_t(audio.channels);
   sound.samples.resize(bytes / frameBytes * audio.channels);
   if (sound.samples.empty()) return {std::nullopt, "в файле нет звука"};
-  std::memcpy(sound.samples.data(), buffer.data(), sound.samples.size() * 2);
+  std::memcpy(sound.samples.data(), converted, sound.samples.size() * 2);
   return {std::move(sound), ""};
 }
 
