@@ -1,11 +1,23 @@
-// Frames of the game, headless at 800 x 600 on the real OpenGL device: the
-// menu, the race, the race with motion blur. The same frames on the
-// recording device give the game's own CPU time, without the GL driver.
+// Frames of the game at 800 x 600 on the real OpenGL device, against the
+// floor program (one full-screen textured layer a frame): the menu, the
+// race and the race with motion blur headless, and the race in a real
+// window when there is an X display. Each game frame ends with glFinish,
+// as the floor program's do. The floor runs again before each headless
+// screen, so every "of floor" ratio compares two rates measured moments
+// apart. The same frames on the recording device give the game's own CPU
+// time, without the GL driver.
 
 #include <benchmark/benchmark.h>
+#include <epoxy/gl.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "headless_platform.h"
 #include "platform/recording/recording_platform.h"
@@ -20,6 +32,17 @@ namespace {
 
 enum class Screen { Menu, Race, BlurredRace };
 
+// The floor program's last rate and CPU seconds a frame, and the headless
+// race's rate.
+double floorRate = 0, floorCpu = 0, headlessRaceRate = 0;
+
+// The CPU time of all the process's threads, the driver's too.
+double CpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
 // Puts a started game on the screen: the menu after the intro, or a race
 // at full speed a third of the way along.
 void Show(Game& game, Screen screen) {
@@ -33,22 +56,78 @@ void Show(Game& game, Screen screen) {
   GameTick(game);
 }
 
-void Frames(benchmark::State& state, Platform& platform, Screen screen,
-            const std::function<void()>& afterFrame) {
+// Times frames of the screen: their frames per second, also as a counter,
+// with the CPU time a frame.
+double Frames(benchmark::State& state, Platform& platform, Screen screen,
+              const std::function<void()>& afterFrame) {
   Game game(platform, QUILLMOOR_DATA_DIR);
   Form_Load(game);
   Show(game, screen);
+  const auto start = std::chrono::steady_clock::now();
+  const double cpuStart = CpuSeconds();
   for (auto _ : state) {
     Timer1_Timer(game);
     afterFrame();
   }
-  state.counters["frames per second"] =
-      benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double frames = double(std::max<benchmark::IterationCount>(state.iterations(), 1));
+  const double rate = frames / seconds;
+  state.counters["frames per second"] = rate;
+  state.counters["CPU ms a frame"] = (CpuSeconds() - cpuStart) / frames * 1000;
+  return rate;
 }
 
-void OnOpenGl(benchmark::State& state, Screen screen) {
+void Ratio(benchmark::State& state, const char* name, double rate, double of) {
+  if (of > 0) state.counters[name] = rate / of;
+}
+
+// Runs the floor program for three seconds: its frames per second.
+void Floor(benchmark::State& state) {
+  for (auto _ : state) {
+    std::FILE* run = popen(QUILLMOOR_FLOOR_PROGRAM " 3", "r");
+    long frames = 0;
+    double seconds = 0, cpu = 0;
+    const bool read = run && std::fscanf(run, "%ld %lf %lf", &frames, &seconds, &cpu) == 3;
+    const bool clean = run && pclose(run) == 0;
+    if (!read || !clean || frames <= 0 || seconds <= 0) {
+      state.SkipWithError("the floor program did not run");
+      return;
+    }
+    state.SetIterationTime(seconds / double(frames));
+    floorRate = double(frames) / seconds;
+    floorCpu = cpu / double(frames);
+  }
+  state.counters["frames per second"] = floorRate;
+  state.counters["CPU ms a frame"] = floorCpu * 1000;
+}
+
+void Headless(benchmark::State& state, Screen screen) {
   bench::HeadlessPlatform headless;
-  Frames(state, headless.platform, screen, [] {});
+  const double rate = Frames(state, headless.platform, screen, [] { glFinish(); });
+  if (screen == Screen::Race) headlessRaceRate = rate;
+  Ratio(state, "of floor", rate, floorRate);
+  // The same by CPU time, which other work on the machine disturbs less.
+  Ratio(state, "of floor by CPU", floorCpu * 1000, state.counters["CPU ms a frame"]);
+}
+
+// The race in a window of the X display, presented without vsync.
+void InWindow(benchmark::State& state) {
+  if (!std::getenv("DISPLAY")) {
+    state.SkipWithError("no X display: run under xvfb-run");
+    return;
+  }
+  SdlWindow window{SdlWindow::Driver::Native};
+  HeldKeys keys;
+  VirtualClock clock{0};
+  ConsoleDialogs dialogs;
+  GlGraphicsSystem graphics{window, SwapMode::Off};
+  SilentSound sound;
+  ClosedSocket socket;
+  Platform platform{window, keys, clock, dialogs, graphics, sound, socket};
+  const double rate = Frames(state, platform, Screen::Race, [] { glFinish(); });
+  Ratio(state, "of floor", rate, floorRate);
+  Ratio(state, "of headless race", rate, headlessRaceRate);
 }
 
 void OnRecordingDevice(benchmark::State& state, Screen screen) {
@@ -56,9 +135,14 @@ void OnRecordingDevice(benchmark::State& state, Screen screen) {
   Frames(state, services.platform, screen, [&] { services.log.Clear(); });
 }
 
-BENCHMARK_CAPTURE(OnOpenGl, Menu, Screen::Menu)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
-BENCHMARK_CAPTURE(OnOpenGl, Race, Screen::Race)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
-BENCHMARK_CAPTURE(OnOpenGl, BlurredRace, Screen::BlurredRace)
+// The floor again before each headless screen.
+BENCHMARK(Floor)->Name("Floor/Menu")->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Headless, Menu, Screen::Menu)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+BENCHMARK(Floor)->Name("Floor/Race")->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Headless, Race, Screen::Race)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+BENCHMARK(InWindow)->Name("InWindow/Race")->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+BENCHMARK(Floor)->Name("Floor/BlurredRace")->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Headless, BlurredRace, Screen::BlurredRace)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(3)
     ->UseRealTime();
