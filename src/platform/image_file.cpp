@@ -24,10 +24,12 @@ std::optional<Image> DecodeWithStb(std::string_view bytes) {
   if (bytes.size() > std::size_t(std::numeric_limits<int>::max())) return std::nullopt;
   const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
   int width = 0, height = 0, channels = 0;
-  if (!stbi_info_from_memory(data, int(bytes.size()), &width, &height, &channels) ||
-      width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
+  if (!stbi_info_from_memory(data, int(bytes.size()), &width, &height, &channels)) {
     return std::nullopt;
   }
+  // A BMP stored top row first says so with a negative height.
+  if (height < 0 && height > -kMaxSide) height = -height;
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return std::nullopt;
   stbi_uc* pixels = stbi_load_from_memory(data, int(bytes.size()), &width, &height, &channels, 4);
   if (!pixels) return std::nullopt;
   Image image{width, height, {}};

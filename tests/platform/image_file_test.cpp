@@ -44,6 +44,36 @@ TEST(ImageFile, EveryFormatIsReadByItsContent) {
   EXPECT_GT(photo->rgba[0], 200);  // red stays red, near enough
 }
 
+// kPixels' colours as a 24-bit BMP stored top row first, as its negative
+// height says.
+std::string TopDownBmp() {
+  std::string bytes(54, '\0');
+  const auto put = [&](std::size_t offset, std::int32_t value) {
+    std::memcpy(&bytes[offset], &value, 4);
+  };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put(2, 54 + 16);
+  put(10, 54);
+  put(14, 40);
+  put(18, 2);
+  put(22, -2);
+  bytes[26] = 1;
+  bytes[28] = 24;
+  // Blue, green, red; rows padded to four bytes.
+  bytes += std::string("\x00\x00\xFF\x00\xFF\x00\0\0", 8);
+  bytes += std::string("\xFF\x00\x00\xFF\xFF\xFF\0\0", 8);
+  return bytes;
+}
+
+TEST(ImageFile, ATopDownBmpIsReadTopRowFirst) {
+  const std::optional<Image> image = DecodeImage(TopDownBmp());
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->height, 2);
+  EXPECT_EQ(image->rgba[0], 255);          // red at the top left
+  EXPECT_EQ(image->rgba[4 * 2 + 2], 255);  // blue at the bottom left
+}
+
 // A DDS header for the size and pixel format.
 std::string DdsHeader(int width, int height, std::uint32_t formatFlags, std::string_view fourCc,
                       std::uint32_t bits = 0, std::array<std::uint32_t, 4> masks = {}) {
