@@ -3,6 +3,7 @@
 #include <stb_image.h>
 
 #include <cstring>
+#include <iostream>
 #include <limits>
 #include <utility>
 
@@ -38,13 +39,15 @@ std::optional<Image> DecodeWithStb(std::string_view bytes) {
   return image;
 }
 
-std::optional<Image> DecodeFile(const std::filesystem::path& file) {
+ImageRead DecodeFile(const std::filesystem::path& file) {
   try {
     const std::optional<std::string> bytes = ReadFileBytes(file);
-    if (!bytes) return std::nullopt;
-    return DecodeImage(*bytes);
-  } catch (const FatalError&) {
-    return std::nullopt;
+    if (!bytes) return {std::nullopt, "нет такого файла"};
+    std::optional<Image> image = DecodeImage(*bytes);
+    if (!image) return {std::nullopt, "формат не распознан или файл повреждён"};
+    return {std::move(image), {}};
+  } catch (const FatalError& error) {
+    return {std::nullopt, error.what()};
   }
 }
 
@@ -56,10 +59,14 @@ std::optional<Image> DecodeImage(std::string_view bytes) {
 }
 
 std::optional<Image> ReadImageFile(const std::filesystem::path& file) {
-  if (std::optional<std::optional<Image>> ahead = ReadAhead<std::optional<Image>>::Take(file)) {
-    return std::move(*ahead);
+  std::optional<ImageRead> read = ReadAhead<ImageRead>::Take(file);
+  if (!read) read = DecodeFile(file);
+  if (!read->image) {
+    std::string_view problem = read->problem;
+    while (problem.ends_with('.')) problem.remove_suffix(1);
+    std::cerr << "Картинка " << file.string() << " не прочитана: " << problem << '.' << std::endl;
   }
-  return DecodeFile(file);
+  return std::move(read->image);
 }
 
 ImageFilesAhead::ImageFilesAhead(std::vector<std::filesystem::path> files)

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,7 +16,14 @@ namespace quillmoor {
 // when the bytes are none of these or are broken.
 std::optional<Image> DecodeImage(std::string_view bytes);
 
-// The same from a file; nothing when it is missing or cannot be read.
+// An image read, or why there is none.
+struct ImageRead {
+  std::optional<Image> image;
+  std::string problem;
+};
+
+// The same from a file; nothing when it is missing or cannot be read, and
+// then stderr says which file and why.
 std::optional<Image> ReadImageFile(const std::filesystem::path& file);
 
 // Image files decoded on a thread of their own, a few ahead of their use,
@@ -26,7 +34,7 @@ class ImageFilesAhead {
   explicit ImageFilesAhead(std::vector<std::filesystem::path> files);
 
  private:
-  ReadAhead<std::optional<Image>> batch_;
+  ReadAhead<ImageRead> batch_;
 };
 
 }  // namespace quillmoor

@@ -9,7 +9,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <iostream>
 #include <chrono>
 #include <cstring>
 #include <type_traits>
@@ -26,7 +32,40 @@ namespace {
 constexpr unsigned kImportSteps = aiProcess_Triangulate | aiProcess_JoinIdenticalVertices |
                                   aiProcess_PreTransformVertices | aiProcess_ConvertToLeftHanded;
 
-constexpr int kParseSeconds = 20;
+// The parser's time: a second, and a second more for each MiB of the file,
+// up to a limit; its memory: what the game had when it started it, and this.
+constexpr double kParseSecondsPerMiB = 1, kMostParseSeconds = 20;
+constexpr std::uint64_t kParserMemory = 256ull << 20;
+
+std::chrono::steady_clock::time_point ParseDeadline(std::size_t bytes) {
+  const double seconds =
+      std::min(kMostParseSeconds, 1 + kParseSecondsPerMiB * double(bytes) / double(1 << 20));
+  return std::chrono::steady_clock::now() +
+         std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+             std::chrono::duration<double>(seconds));
+}
+
+// In the child: a file that asks for more memory than any model needs
+// makes it fail, not the machine swap. The address sanitizer's shadow
+// already passes any such cap, so its builds go without.
+void LimitParserMemory() {
+#if defined(__SANITIZE_ADDRESS__)
+  return;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  return;
+#endif
+#endif
+  std::uint64_t pages = 0;
+  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%" SCNu64, &pages) != 1) pages = 0;
+    std::fclose(statm);
+  }
+  if (pages == 0) return;
+  const rlim_t cap = rlim_t(pages * std::uint64_t(sysconf(_SC_PAGESIZE)) + kParserMemory);
+  const rlimit limit{cap, cap};
+  setrlimit(RLIMIT_AS, &limit);
+}
 
 ColourValue Colour(const aiMaterial& material, const char* key, unsigned type, unsigned index) {
   aiColor4D colour(0, 0, 0, 1);
@@ -140,12 +179,16 @@ std::optional<ModelGeometry> Deserialize(std::string_view in) {
 }
 
 // Runs in the child: the model's bytes, or nothing for a file it cannot read.
+// The child's answer: 'M' and the model, or 'E' and why there is none.
+constexpr char kModelTag = 'M', kErrorTag = 'E';
+
 std::string ParseToBytes(std::string_view bytes) {
   Assimp::Importer importer;
   const aiScene* scene = importer.ReadFileFromMemory(bytes.data(), bytes.size(), kImportSteps, "x");
-  if (!scene) return {};
+  if (!scene) return kErrorTag + std::string(importer.GetErrorString());
   const std::optional<ModelGeometry> model = Convert(*scene);
-  return model ? Serialize(*model) : std::string();
+  if (!model) return std::string(1, kErrorTag) + "в нём нет сеток";
+  return kModelTag + Serialize(*model);
 }
 
 bool SendAll(int fd, std::string_view bytes) {
@@ -220,6 +263,7 @@ bool XFileReader::Start() {
   }
   if (child == 0) {
     close(pair[0]);
+    LimitParserMemory();
     ServeModels(pair[1]);
   }
   close(pair[1]);
@@ -238,36 +282,51 @@ void XFileReader::Stop() {
   channel_ = -1;
 }
 
-std::optional<ModelGeometry> XFileReader::ReadBytes(std::string_view bytes) {
-  if (pid_ < 0 && !Start()) return std::nullopt;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kParseSeconds);
+ModelRead XFileReader::Parse(std::string_view bytes) {
+  if (pid_ < 0 && !Start()) return {std::nullopt, "не удаётся запустить разбор моделей"};
+  const auto deadline = ParseDeadline(bytes.size());
   std::optional<std::string> model;
   if (SendMessage(channel_, bytes)) model = ReceiveMessage(channel_, deadline);
   if (!model) {
+    const bool late = std::chrono::steady_clock::now() >= deadline;
     Stop();  // it died on this file, or hangs on it: the next file gets a new one
-    return std::nullopt;
+    if (late) return {std::nullopt, "разбор не уложился в отведённое время"};
+    return {std::nullopt, "разбор прерван: файл повреждён или просит больше памяти, чем нужно "
+                          "моделям (предел 256 МиБ)"};
   }
-  if (model->empty()) return std::nullopt;
-  return Deserialize(*model);
+  if (model->empty() || model->front() != kModelTag) {
+    const std::string why = model->empty() ? std::string() : model->substr(1);
+    return {std::nullopt, "разбор не принял его" + (why.empty() ? "" : ": " + why)};
+  }
+  std::optional<ModelGeometry> geometry = Deserialize(std::string_view(*model).substr(1));
+  if (!geometry) return {std::nullopt, "разбор вернул повреждённую модель"};
+  return {std::move(geometry), {}};
+}
+
+std::optional<ModelGeometry> XFileReader::ReadBytes(std::string_view bytes) {
+  return Parse(bytes).model;
 }
 
 std::optional<ModelGeometry> XFileReader::ReadFile(const std::filesystem::path& file) {
-  using Ahead = ReadAhead<std::optional<ModelGeometry>>;
-  if (std::optional<std::optional<ModelGeometry>> ahead = Ahead::Take(file)) {
-    return std::move(*ahead);
+  std::optional<ModelRead> read = ReadAhead<ModelRead>::Take(file);
+  if (!read) read = ReadFromDisk(file);
+  if (!read->model) {
+    std::string_view problem = read->problem;
+    while (problem.ends_with('.')) problem.remove_suffix(1);
+    std::cerr << "Модель " << file.string() << " не прочитана: " << problem << '.' << std::endl;
   }
-  return ReadFromDisk(file);
+  return std::move(read->model);
 }
 
-std::optional<ModelGeometry> XFileReader::ReadFromDisk(const std::filesystem::path& file) {
+ModelRead XFileReader::ReadFromDisk(const std::filesystem::path& file) {
   std::optional<std::string> bytes;
   try {
     bytes = ReadFileBytes(file);
-  } catch (const FatalError&) {
-    return std::nullopt;
+  } catch (const FatalError& error) {
+    return {std::nullopt, error.what()};
   }
-  if (!bytes) return std::nullopt;
-  return ReadBytes(*bytes);
+  if (!bytes) return {std::nullopt, "нет такого файла"};
+  return Parse(*bytes);
 }
 
 ModelFilesAhead::ModelFilesAhead(std::vector<std::filesystem::path> files)

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,12 @@ struct ModelGeometry {
   std::vector<Material> materials;  // as stored: Ambient left at zero
 };
 
+// A model read, or why there is none.
+struct ModelRead {
+  std::optional<ModelGeometry> model;
+  std::string problem;
+};
+
 // Reads text, binary and compressed .X files. The parser runs in a child
 // process, started with the first file and kept for the next, so a file
 // that would crash it or hang it is only a file that cannot be read.
@@ -39,14 +46,16 @@ class XFileReader {
   XFileReader(const XFileReader&) = delete;
   XFileReader& operator=(const XFileReader&) = delete;
 
-  // Nothing when the file is missing or cannot be read.
+  // Nothing when the file is missing or cannot be read; then stderr says
+  // which file and why.
   std::optional<ModelGeometry> ReadFile(const std::filesystem::path& file);
   std::optional<ModelGeometry> ReadBytes(std::string_view bytes);
 
  private:
   friend class ModelFilesAhead;
 
-  std::optional<ModelGeometry> ReadFromDisk(const std::filesystem::path& file);
+  ModelRead ReadFromDisk(const std::filesystem::path& file);
+  ModelRead Parse(std::string_view bytes);
   bool Start();
   void Stop();
 
@@ -66,7 +75,7 @@ class ModelFilesAhead {
   std::vector<std::filesystem::path> StartParser(std::vector<std::filesystem::path> files);
 
   XFileReader reader_;
-  ReadAhead<std::optional<ModelGeometry>> batch_;
+  ReadAhead<ModelRead> batch_;
 };
 
 }  // namespace quillmoor
