@@ -164,7 +164,21 @@ bool TakeArray(std::string_view& in, std::uint64_t count, std::vector<T>& items)
   return true;
 }
 
-std::optional<ModelGeometry> Deserialize(std::string_view in) {
+// Every index names a vertex, every subset lies within the indices, and
+// materials, when there are any, go one to a subset.
+bool HoldsTogether(const ModelGeometry& model) {
+  for (const std::uint32_t index : model.indices) {
+    if (index >= model.vertices.size()) return false;
+  }
+  for (const Subset& subset : model.subsets) {
+    if (std::uint64_t(subset.firstIndex) + subset.indexCount > model.indices.size()) return false;
+  }
+  return model.materials.empty() || model.materials.size() == model.subsets.size();
+}
+
+}  // namespace
+
+std::optional<ModelGeometry> ModelFromReply(std::string_view in) {
   std::uint64_t counts[4];
   if (in.size() < sizeof counts) return std::nullopt;
   std::memcpy(counts, in.data(), sizeof counts);
@@ -172,16 +186,18 @@ std::optional<ModelGeometry> Deserialize(std::string_view in) {
   ModelGeometry model;
   if (!TakeArray(in, counts[0], model.vertices) || !TakeArray(in, counts[1], model.indices) ||
       !TakeArray(in, counts[2], model.subsets) || !TakeArray(in, counts[3], model.materials) ||
-      !in.empty()) {
+      !in.empty() || !HoldsTogether(model)) {
     return std::nullopt;
   }
   return model;
 }
 
-// Runs in the child: the model's bytes, or nothing for a file it cannot read.
+namespace {
+
 // The child's answer: 'M' and the model, or 'E' and why there is none.
 constexpr char kModelTag = 'M', kErrorTag = 'E';
 
+// Runs in the child: a file's bytes to its answer.
 std::string ParseToBytes(std::string_view bytes) {
   Assimp::Importer importer;
   const aiScene* scene = importer.ReadFileFromMemory(bytes.data(), bytes.size(), kImportSteps, "x");
@@ -298,7 +314,7 @@ ModelRead XFileReader::Parse(std::string_view bytes) {
     const std::string why = model->empty() ? std::string() : model->substr(1);
     return {std::nullopt, "разбор не принял его" + (why.empty() ? "" : ": " + why)};
   }
-  std::optional<ModelGeometry> geometry = Deserialize(std::string_view(*model).substr(1));
+  std::optional<ModelGeometry> geometry = ModelFromReply(std::string_view(*model).substr(1));
   if (!geometry) return {std::nullopt, "разбор вернул повреждённую модель"};
   return {std::move(geometry), {}};
 }

@@ -30,6 +30,11 @@ struct ModelGeometry {
   std::vector<Material> materials;  // as stored: Ambient left at zero
 };
 
+// The parser process's reply for a model, checked to hold together (every
+// index names a vertex, subsets lie within the indices); nothing when it
+// does not. The parent trusts nothing the child sends.
+std::optional<ModelGeometry> ModelFromReply(std::string_view bytes);
+
 // A model read, or why there is none.
 struct ModelRead {
   std::optional<ModelGeometry> model;

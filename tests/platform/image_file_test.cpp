@@ -130,3 +130,21 @@ TEST(ImageFile, BrokenOrUnknownBytesAreNotAnImage) {
 
 }  // namespace
 }  // namespace quillmoor
+
+namespace quillmoor {
+namespace {
+
+TEST(ImageFile, APictureThatCannotBeReadIsNamedWithTheReason) {
+  test::TempDir dir;
+  const auto broken = dir.Write("t-kr.res", "\x89PNG broken");
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(ReadImageFile(broken));
+  EXPECT_FALSE(ReadImageFile(dir.path() / "t-none.res"));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("Картинка " + broken.string() + " не прочитана: формат не распознан"),
+            std::string::npos) << said;
+  EXPECT_NE(said.find("t-none.res не прочитана: нет такого файла."), std::string::npos) << said;
+}
+
+}  // namespace
+}  // namespace quillmoor

@@ -137,3 +137,28 @@ TEST(XFile, BrokenFilesAreNotReadAndDoNotCrash) {
 
 }  // namespace
 }  // namespace quillmoor
+
+namespace quillmoor {
+namespace {
+
+// A reply for a triangle whose third index is given.
+std::string TriangleReply(std::uint32_t thirdIndex) {
+  const std::uint64_t counts[] = {3, 3, 1, 0};
+  std::string bytes(reinterpret_cast<const char*>(counts), sizeof counts);
+  bytes.append(3 * sizeof(WorldVertex), '\0');
+  const std::uint32_t indices[] = {0, 1, thirdIndex};
+  bytes.append(reinterpret_cast<const char*>(indices), sizeof indices);
+  const Subset subset{0, 3};
+  bytes.append(reinterpret_cast<const char*>(&subset), sizeof subset);
+  return bytes;
+}
+
+TEST(ModelReply, OnlyAModelThatHoldsTogetherIsTaken) {
+  EXPECT_TRUE(ModelFromReply(TriangleReply(2)));
+  EXPECT_FALSE(ModelFromReply(TriangleReply(3)));  // no fourth vertex
+  EXPECT_FALSE(ModelFromReply(TriangleReply(2) + "x"));
+  EXPECT_FALSE(ModelFromReply(TriangleReply(2).substr(0, 40)));
+}
+
+}  // namespace
+}  // namespace quillmoor
