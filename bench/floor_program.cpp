@@ -10,8 +10,7 @@
 // prints "<frames> <seconds> <cpu seconds>" on one line: the CPU time of all
 // the program's threads, the driver's too.
 
-#include <SDL.h>
-#include <epoxy/gl.h>
+#include "bare_gl_window.h"
 
 #include <chrono>
 #include <ctime>
@@ -116,29 +115,10 @@ double CpuSeconds() {
 
 int main(int argc, char** argv) {
   const double seconds = argc > 1 ? std::atof(argv[1]) : 3.0;
-  SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
-    return 1;
-  }
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  SDL_Window* window = SDL_CreateWindow("floor", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                        kWidth, kHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-  if (!window) {
-    std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
-    return 1;
-  }
-  SDL_GLContext context = SDL_GL_CreateContext(window);
-  if (!context || epoxy_gl_version() < 33) {
-    std::fprintf(stderr, "no OpenGL 3.3 core context: %s\n", SDL_GetError());
-    return 1;
-  }
+  quillmoor::bench::BareGlWindow gl;
+  if (!quillmoor::bench::OpenBareGlWindow("floor", gl)) return 1;
+  SDL_Window* window = gl.window;
+  SDL_GLContext context = gl.context;
   SDL_GL_SetSwapInterval(0);
 
   const GLuint program = LinkProgram();

@@ -19,7 +19,7 @@
 #include <memory>
 #include <string>
 
-#include "headless_platform.h"
+#include "platform/gl/silent_gl_platform.h"
 #include "platform/recording/recording_platform.h"
 #include "shell/frame_tick.h"
 #include "shell/game.h"
@@ -103,7 +103,7 @@ void Floor(benchmark::State& state) {
 }
 
 void Headless(benchmark::State& state, Screen screen) {
-  bench::HeadlessPlatform headless;
+  SilentGlPlatform headless;
   const double rate = Frames(state, headless.platform, screen, [] { glFinish(); });
   if (screen == Screen::Race) headlessRaceRate = rate;
   Ratio(state, "of floor", rate, floorRate);
@@ -117,15 +117,8 @@ void InWindow(benchmark::State& state) {
     state.SkipWithError("no X display: run under xvfb-run");
     return;
   }
-  SdlWindow window{SdlWindow::Driver::Native};
-  HeldKeys keys;
-  VirtualClock clock{0};
-  ConsoleDialogs dialogs;
-  GlGraphicsSystem graphics{window, SwapMode::Off};
-  SilentSound sound;
-  ClosedSocket socket;
-  Platform platform{window, keys, clock, dialogs, graphics, sound, socket};
-  const double rate = Frames(state, platform, Screen::Race, [] { glFinish(); });
+  SilentGlPlatform windowed(SdlWindow::Driver::Native);
+  const double rate = Frames(state, windowed.platform, Screen::Race, [] { glFinish(); });
   Ratio(state, "of floor", rate, floorRate);
   Ratio(state, "of headless race", rate, headlessRaceRate);
 }

@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "graphics/device_setup.h"
-#include "headless_platform.h"
+#include "platform/gl/silent_gl_platform.h"
 #include "graphics/resources.h"
 #include "scratch_dir.h"
 #include "shell/game.h"
@@ -16,7 +16,7 @@ namespace quillmoor {
 namespace {
 
 void LoadResourcesHeadless(benchmark::State& state) {
-  bench::HeadlessPlatform headless;
+  SilentGlPlatform headless;
   Game game(headless.platform, QUILLMOOR_DATA_DIR);
 
   for (auto _ : state) {

@@ -1,7 +1,10 @@
 #include "spawn.h"
 
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+
+#include <cerrno>
 
 #include <chrono>
 #include <utility>
@@ -10,7 +13,7 @@ extern char** environ;
 
 namespace quillmoor::bench {
 
-std::optional<double> TimeCleanRun(std::vector<std::string> args) {
+std::optional<ChildRun> MeasureCleanRun(std::vector<std::string> args) {
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
@@ -19,10 +22,21 @@ std::optional<double> TimeCleanRun(std::vector<std::string> args) {
   pid_t pid = 0;
   if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return {};
   int status = 0;
-  if (waitpid(pid, &status, 0) != pid) return {};
+  rusage usage{};
+  pid_t ended = -1;
+  do {
+    ended = wait4(pid, &status, 0, &usage);
+  } while (ended < 0 && errno == EINTR);
   const auto end = std::chrono::steady_clock::now();
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
-  return std::chrono::duration<double>(end - start).count();
+  if (ended != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
+  return ChildRun{std::chrono::duration<double>(end - start).count(),
+                  double(usage.ru_maxrss) / 1024.0};  // kibibytes on Linux
+}
+
+std::optional<double> TimeCleanRun(std::vector<std::string> args) {
+  const std::optional<ChildRun> run = MeasureCleanRun(std::move(args));
+  if (!run) return {};
+  return run->seconds;
 }
 
 bool TimeIteration(benchmark::State& state, std::vector<std::string> args, const char* failure) {

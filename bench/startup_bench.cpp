@@ -4,52 +4,21 @@
 // reports both times, their ratio and both peak memories.
 
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "spawn.h"
 
-extern char** environ;
-
 namespace {
+
+using quillmoor::bench::ChildRun;
+using quillmoor::bench::MeasureCleanRun;
 
 const std::vector<std::string> kGame = {QUILLMOOR_BINARY, "--headless", "--ticks", "1"};
 const std::vector<std::string> kBare = {QUILLMOOR_BARE_PROGRAM};
-
-struct ChildRun {
-  double seconds = 0;
-  double peakMiB = 0;  // the child's largest resident set, or its children's
-};
-
-// Runs args to its end: its wall time and peak memory, or nothing when it
-// could not start or did not exit with status 0.
-std::optional<ChildRun> MeasureCleanRun(std::vector<std::string> args) {
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return {};
-  int status = 0;
-  rusage usage{};
-  pid_t ended = -1;
-  do {
-    ended = wait4(pid, &status, 0, &usage);
-  } while (ended < 0 && errno == EINTR);
-  const auto end = std::chrono::steady_clock::now();
-  if (ended != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
-  return ChildRun{std::chrono::duration<double>(end - start).count(),
-                  double(usage.ru_maxrss) / 1024.0};  // kibibytes on Linux
-}
 
 double Median(std::vector<double> values) {
   if (values.empty()) return 0;

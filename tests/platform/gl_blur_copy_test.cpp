@@ -7,12 +7,7 @@
 #include <vector>
 
 #include "effects/motion_blur.h"
-#include "platform/gl/gl_graphics.h"
-#include "platform/headless/console_dialogs.h"
-#include "platform/headless/virtual_clock.h"
-#include "platform/held_keys.h"
-#include "platform/platform.h"
-#include "platform/sdl/sdl_window.h"
+#include "platform/gl/silent_gl_platform.h"
 #include "shell/frame_tick.h"
 #include "shell/game.h"
 #include "shell/startup.h"
@@ -27,21 +22,10 @@ namespace {
 
 enum class Way { Copied, Redrawn };
 
-struct HeadlessGl {
-  SdlWindow window{SdlWindow::Driver::Offscreen};
-  HeldKeys keys;
-  VirtualClock clock{0};
-  ConsoleDialogs dialogs;
-  GlGraphicsSystem graphics{window, SwapMode::Off};
-  SilentSound sound;
-  ClosedSocket socket;
-  Platform platform{window, keys, clock, dialogs, graphics, sound, socket};
-};
-
 // Blurred race frames at full speed, the texture made the one way or the
 // other; the pictures of all but the first, which has no texture yet.
 std::vector<Image> BlurredFrames(Way way) {
-  HeadlessGl gl;
+  SilentGlPlatform gl;
   Game game(gl.platform, test::GeneratedData());
   Form_Load(game);
   if (!game.graphics.Device) return {};

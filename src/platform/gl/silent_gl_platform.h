@@ -7,11 +7,15 @@
 #include "platform/platform.h"
 #include "platform/sdl/sdl_window.h"
 
-namespace quillmoor::bench {
+namespace quillmoor {
 
-// The services of a headless run on the real OpenGL device, silent.
-struct HeadlessPlatform {
-  SdlWindow window{SdlWindow::Driver::Offscreen};
+// The real OpenGL device in an SDL window, offscreen unless asked, on a
+// virtual clock, silent and unconnected: for measuring and testing frames.
+struct SilentGlPlatform {
+  explicit SilentGlPlatform(SdlWindow::Driver driver = SdlWindow::Driver::Offscreen)
+      : window(driver) {}
+
+  SdlWindow window;
   HeldKeys keys;
   VirtualClock clock{0};
   ConsoleDialogs dialogs;
@@ -21,4 +25,4 @@ struct HeadlessPlatform {
   Platform platform{window, keys, clock, dialogs, graphics, sound, socket};
 };
 
-}  // namespace quillmoor::bench
+}  // namespace quillmoor
