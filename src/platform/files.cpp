@@ -10,23 +10,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <system_error>
 #include <vector>
 
+#include "platform/ascii_text.h"
 #include "platform/fatal_error.h"
 
 namespace quillmoor {
 
 namespace {
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -59,6 +53,12 @@ std::string ErrorText(int error) {
     case EIO: return "ошибка ввода-вывода";
     default: return std::strerror(error);
   }
+}
+
+void ReportUnreadFile(std::string_view what, const std::filesystem::path& file,
+                      std::string_view problem) {
+  while (problem.ends_with('.')) problem.remove_suffix(1);
+  std::cerr << what << ' ' << file.string() << " не прочитана: " << problem << '.' << std::endl;
 }
 
 std::string WriteFailureText(const std::filesystem::path& path, int error) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ascii_text.h"
 #include "platform/fatal_error.h"
 #include "platform/files.h"
 
@@ -37,14 +38,6 @@ constexpr std::ptrdiff_t kPadButtonCount = 21;  // the first names of PadControl
 
 constexpr int kReturn = 0x0D, kEscape = 0x1B, kLeft = 0x25, kUp = 0x26, kRight = 0x27,
               kDown = 0x28, kF11 = 0x7A;
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
 
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };

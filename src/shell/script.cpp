@@ -1,5 +1,6 @@
 #include "shell/script.h"
 
+#include "platform/ascii_text.h"
 #include "platform/utf8.h"
 #include "settings/controls.h"
 #include "shell/exact_number.h"
@@ -49,15 +50,6 @@ constexpr std::array<Named<MouseButton>, 3> kButtons{
     {{"left", MouseButton::Left}, {"right", MouseButton::Right}, {"middle", MouseButton::Middle}}};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return AsciiLower(x) == AsciiLower(y);
-         });
-}
-
 
 // The entry whose name matches in any case, or null.
 template <typename T, std::size_t N>
