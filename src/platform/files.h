@@ -35,6 +35,11 @@ inline constexpr std::uintmax_t Media = 64 * kMiB;     // an image, a sound or a
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
                                          std::uintmax_t limit = file_limit::Media);
 
+// "<what> <file> не прочитана: <problem>." on stderr, for a file the game
+// goes on without or names again in its own message.
+void ReportUnreadFile(std::string_view what, const std::filesystem::path& file,
+                      std::string_view problem);
+
 // Why a file operation failed, in words a player reads.
 std::string ErrorText(int error);
 std::string WriteFailureText(const std::filesystem::path& path, int error);

@@ -3,7 +3,6 @@
 #include <stb_image.h>
 
 #include <cstring>
-#include <iostream>
 #include <limits>
 #include <utility>
 
@@ -61,11 +60,7 @@ std::optional<Image> DecodeImage(std::string_view bytes) {
 std::optional<Image> ReadImageFile(const std::filesystem::path& file) {
   std::optional<ImageRead> read = ReadAhead<ImageRead>::Take(file);
   if (!read) read = DecodeFile(file);
-  if (!read->image) {
-    std::string_view problem = read->problem;
-    while (problem.ends_with('.')) problem.remove_suffix(1);
-    std::cerr << "Картинка " << file.string() << " не прочитана: " << problem << '.' << std::endl;
-  }
+  if (!read->image) ReportUnreadFile("Картинка", file, read->problem);
   return std::move(read->image);
 }
 

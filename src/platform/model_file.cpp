@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
-#include <iostream>
 #include <chrono>
 #include <cstring>
 #include <type_traits>
@@ -326,11 +325,7 @@ std::optional<ModelGeometry> XFileReader::ReadBytes(std::string_view bytes) {
 std::optional<ModelGeometry> XFileReader::ReadFile(const std::filesystem::path& file) {
   std::optional<ModelRead> read = ReadAhead<ModelRead>::Take(file);
   if (!read) read = ReadFromDisk(file);
-  if (!read->model) {
-    std::string_view problem = read->problem;
-    while (problem.ends_with('.')) problem.remove_suffix(1);
-    std::cerr << "Модель " << file.string() << " не прочитана: " << problem << '.' << std::endl;
-  }
+  if (!read->model) ReportUnreadFile("Модель", file, read->problem);
   return std::move(read->model);
 }
 
