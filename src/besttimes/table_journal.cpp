@@ -1,8 +1,5 @@
 #include "besttimes/table_journal.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdint>
 #include <system_error>
@@ -44,11 +41,7 @@ std::optional<std::string> TakePart(std::string_view& rest) {
 
 // A file marked read-only stays, even for a user who could replace it.
 void RefuseReadOnly(const std::filesystem::path& file) {
-  struct stat status {};
-  if (stat(file.c_str(), &status) != 0) return;
-  if ((status.st_mode & S_IWUSR) == 0 || access(file.c_str(), W_OK) != 0) {
-    throw WriteError(file, EACCES);
-  }
+  if (IsMarkedReadOnly(file)) throw WriteError(file, EACCES);
 }
 
 // Temporary files of the pair's writes, left by a process that died.

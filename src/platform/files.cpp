@@ -149,6 +149,12 @@ bool IsTemporaryFileOf(std::string_view candidate, std::string_view name) {
          candidate.substr(1, name.size()) == name && candidate[1 + name.size()] == '.';
 }
 
+bool IsMarkedReadOnly(const std::filesystem::path& file) {
+  struct stat status {};
+  if (stat(file.c_str(), &status) != 0) return false;
+  return (status.st_mode & S_IWUSR) == 0 || access(file.c_str(), W_OK) != 0;
+}
+
 bool IsWritableFolder(const std::filesystem::path& folder) {
   return access(folder.c_str(), W_OK | X_OK) == 0;
 }

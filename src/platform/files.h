@@ -70,6 +70,10 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
 // while it writes a file called name.
 bool IsTemporaryFileOf(std::string_view candidate, std::string_view name);
 
+// Whether the file exists and is marked read-only: no owner write bit, or
+// none this process may use. A rename would replace it all the same.
+bool IsMarkedReadOnly(const std::filesystem::path& file);
+
 // Whether this process may create files in the folder.
 bool IsWritableFolder(const std::filesystem::path& folder);
 

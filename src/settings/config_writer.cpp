@@ -1,7 +1,5 @@
 #include "settings/config_writer.h"
 
-#include <unistd.h>
-
 #include <system_error>
 
 #include "platform/fatal_error.h"
@@ -26,7 +24,7 @@ void WriteConfigFile(const std::filesystem::path& path, std::span<const std::str
                      " не записан.");
   }
   // The rename would replace a file marked read-only: honour the mark.
-  if (std::filesystem::exists(path, error) && access(path.c_str(), W_OK) != 0) {
+  if (IsMarkedReadOnly(path)) {
     throw FatalError("Файл " + path.string() + " защищён от записи.");
   }
   WriteFileAtomically(path, ConfigFileText(lines));
