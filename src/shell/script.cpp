@@ -32,19 +32,15 @@ constexpr std::array<Named<Kind>, 9> kEventWords{{{"down", Kind::KeyDown},
                                                   {"pad", Kind::PadButton},
                                                   {"pad", Kind::PadAxis}}};
 
-constexpr std::array<Named<int>, 13> kKeys{{{"W", vk::W},
-                                            {"A", vk::A},
-                                            {"S", vk::S},
-                                            {"D", vk::D},
-                                            {"Up", vk::Up},
-                                            {"Down", vk::Down},
-                                            {"Left", vk::Left},
-                                            {"Right", vk::Right},
-                                            {"Escape", vk::Escape},
-                                            {"Return", vk::Return},
-                                            {"Backspace", vk::Back},
-                                            {"R", vk::R},
-                                            {"F11", vk::F11}}};
+// The game's keys, by the names the controls file gives them.
+constexpr std::array<int, 13> kGameKeys = {vk::W,      vk::A,    vk::S,     vk::D,
+                                           vk::Up,     vk::Down, vk::Left,  vk::Right,
+                                           vk::Escape, vk::Return, vk::Back, vk::R,
+                                           vk::F11};
+
+bool IsGameKey(int key) {
+  return std::find(kGameKeys.begin(), kGameKeys.end(), key) != kGameKeys.end();
+}
 
 constexpr std::array<Named<MouseButton>, 3> kButtons{
     {{"left", MouseButton::Left}, {"right", MouseButton::Right}, {"middle", MouseButton::Middle}}};
@@ -123,9 +119,9 @@ std::optional<std::string> ParseArguments(std::string_view word, Fields& fields,
     case Kind::KeyUp: {
       const std::string_view name = fields.Next();
       if (name.empty()) return std::string(word) + " needs a key";
-      const Named<int>* key = FindName(kKeys, name);
-      if (!key) return "unknown key " + Quoted(name);
-      event.key = key->value;
+      const std::optional<int> key = KeyByName(name);
+      if (!key || !IsGameKey(*key)) return "unknown key " + Quoted(name);
+      event.key = *key;
       break;
     }
     case Kind::MouseMove:
@@ -268,9 +264,8 @@ std::string ScriptLine(std::int64_t tick, const InputEvent& event) {
   switch (event.kind) {
     case Kind::KeyDown:
     case Kind::KeyUp: {
-      const Named<int>* key = FindValue(kKeys, event.key);
-      if (!key) return {};
-      return line + ' ' + std::string(key->name);
+      if (!IsGameKey(event.key)) return {};
+      return line + ' ' + KeyName(event.key);
     }
     case Kind::MouseMove:
     case Kind::MouseDown: {
