@@ -18,14 +18,8 @@ constexpr std::string_view kHeader =
     "CycleBlue,FlyerX,FlyerZ,Label4\n";
 
 // Each value is followed by a comma; the row's last one becomes the line end.
-void Put(std::string& row, float value) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 9);
-  row.append(text, end.ptr);
-  row += ',';
-}
-
-void Put(std::string& row, double value) {
+template <std::floating_point T>
+void Put(std::string& row, T value) {
   char text[32];
   const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 9);
   row.append(text, end.ptr);
