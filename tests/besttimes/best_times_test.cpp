@@ -34,7 +34,6 @@ class BestTimes : public ::testing::Test {
     return {test::ReadAll(Data("Ch1.res")), test::ReadAll(Data("Ch2.res"))};
   }
 
-  // LoadBestTimes; the message of the fatal error it ends with, or "".
   std::string Load() {
     try {
       LoadBestTimes(game_);
@@ -46,6 +45,10 @@ class BestTimes : public ::testing::Test {
   }
 
   std::vector<std::string> Dialogs() const { return services_.log.Starting("Dialog"); }
+  long FilesInData() const {
+    return std::distance(std::filesystem::directory_iterator(dir_.path() / "Data"),
+                         std::filesystem::directory_iterator());
+  }
 
   test::TempDir dir_;
   RecordingPlatform services_;
@@ -63,10 +66,7 @@ TEST_F(BestTimes, SavedTableLoadsBack) {
   EXPECT_EQ(loaded.best.BestNames, game_.best.BestNames);
   EXPECT_EQ(loaded.best.BestTimes, game_.best.BestTimes);
   EXPECT_THAT(Dialogs(), IsEmpty());
-  // Nothing but the two files is left in the folder.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path() / "Data"),
-                          std::filesystem::directory_iterator()),
-            2);
+  EXPECT_EQ(FilesInData(), 2);  // nothing else left
 }
 
 TEST_F(BestTimes, ARaceTakesTheFirstRowItBeats) {
@@ -140,10 +140,7 @@ TEST_F(BestTimes, AFailedWriteIsReportedKeepsTheRecordAndTheOldFilesAndTriesAgai
                                            HasSubstr("Рекорд не сохранён"))));
   EXPECT_EQ(game_.best.BestNames[1], "Новое");
   EXPECT_EQ(OnDisk(), before);
-  // No temporary file is left: only the two files and the obstacle.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path() / "Data"),
-                          std::filesystem::directory_iterator()),
-            3);
+  EXPECT_EQ(FilesInData(), 3);  // no temporary file left
 
   std::filesystem::remove_all(obstacle);
   SaveBestTimes(game_);
@@ -174,16 +171,14 @@ TEST_F(BestTimes, AnInstalledGameCopiesTheShippedTableAndSavesToThePlayersFolder
 }
 
 TEST_F(BestTimes, MissingOrMalformedFilesEndTheProgramNamingTheFile) {
-  dir_.Write("Data/Ch2.res", "\xFE\r\n");
-  EXPECT_THAT(Load(), HasSubstr(Data("Ch2.res").string()));
-  std::filesystem::remove(Data("Ch2.res"));
-  EXPECT_EQ(Load(), "Файл 2 таблицы не найден");
-  EXPECT_EQ(icon_, MessageIcon::Critical);
-  dir_.Write("Data/Ch1.res", "\r\n");
-  EXPECT_THAT(Load(), HasSubstr(Data("Ch1.res").string()));
-  std::filesystem::remove(Data("Ch1.res"));
-  EXPECT_EQ(Load(), "Файл 1 таблицы не найден");
-  EXPECT_EQ(icon_, MessageIcon::Critical);
+  for (const auto& [n, bad] : {std::pair{'2', "\xFE\r\n"}, {'1', "\r\n"}}) {
+    const std::string name = std::string("Ch") + n + ".res";
+    dir_.Write("Data/" + name, bad);
+    EXPECT_THAT(Load(), HasSubstr(Data(name.c_str()).string()));
+    std::filesystem::remove(Data(name.c_str()));
+    EXPECT_EQ(Load(), std::string("Файл ") + n + " таблицы не найден");
+    EXPECT_EQ(icon_, MessageIcon::Critical);
+  }
 }
 
 }  // namespace

@@ -47,7 +47,6 @@ class TableJournal : public ::testing::Test {
     EXPECT_EQ(Files(), (std::set<std::string>{"Ch1.res", "Ch2.res"})) << when;
   }
 
-  // Runs body in a child process and waits for it to end however it ends.
   template <typename Body>
   static void InChild(Body body) {
     const pid_t child = fork();

@@ -93,8 +93,7 @@ TEST_F(SceneTest, ARaceFrameDrawsTunnelCraftSkyPadsPickupAndLightsInOrder) {
   ASSERT_FALSE(calls().empty());
   EXPECT_EQ(calls().front(), MaterialLine(1, 1, 1, 1));
 
-  sim().AsteroidActive = false;
-  sim().PickupActive = false;
+  sim().AsteroidActive = sim().PickupActive = false;
   ShowPads({});
   Draw();
   EXPECT_THAT(Passes(), ElementsAre("mesh 2", "mesh 8", "mesh 2", "mesh 8", "mesh 7", "mesh 3",
@@ -195,12 +194,7 @@ TEST_F(SceneTest, ThePickupDarkensWhatLiesBehindAndTheBlendIsRestoredAfterIt) {
 TEST_F(SceneTest, TheExhaustGlowColourFollowsTheThrottleSpeedAndTopSpeed) {
   sim().GameState = game_state::Race;
   const float pale = static_cast<float>(0.8), low = static_cast<float>(0.4);
-  struct Case {
-    float speed;
-    std::uint8_t throttle;
-    bool top;
-    std::string colour;
-  };
+  struct Case { float speed; std::uint8_t throttle; bool top; std::string colour; };
   const Case cases[] = {
       {1, 1, false, MaterialLine(1, 1, pale, 1)},   // accelerating
       {1, 0, false, MaterialLine(low, low, 1, 1)},  // coasting

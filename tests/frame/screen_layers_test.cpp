@@ -235,43 +235,44 @@ TEST_F(HudRace, SpeedBlurLiesUnderEverythingElse) {
 }
 
 TEST_F(HudRace, NeedleTurnsBackFromAFullTurnWithSpeed) {
-  g.game.sim.Speed = 0;
-  EXPECT_THAT(Needle(), HasSubstr("rotation 6.28299999 "));  // 2 × 3.1415
-  g.game.sim.Speed = 1;
-  EXPECT_THAT(Needle(), HasSubstr("rotation 3.92687511 "));  // 1.25 × 3.1415
+  // 2 × 3.1415 at rest, 1.25 × 3.1415 at half speed.
+  for (const auto& [speed, rotation] :
+       {std::pair{0.f, "rotation 6.28299999 "}, {1.f, "rotation 3.92687511 "}}) {
+    g.game.sim.Speed = speed;
+    EXPECT_THAT(Needle(), HasSubstr(rotation)) << speed;
+  }
 }
 
 TEST_F(HudRace, ProgressFillGrowsUpToTheFinishThenTheBarGoes) {
-  g.game.sim.Distance = 0;
-  EXPECT_THAT(Hud().at(3), HasSubstr("rect 0,0,0,16 "));
-  g.game.sim.Distance = 9999.9f;
-  EXPECT_THAT(Hud().at(3), HasSubstr("rect 0,0,127,16 "));
-  g.game.sim.Distance = 10000;
-  EXPECT_THAT(Hud().at(3), HasSubstr("rect 0,0,128,16 "));
+  for (const auto& [distance, rect] :
+       {std::pair{0.f, "rect 0,0,0,16 "}, {9999.9f, "rect 0,0,127,16 "},
+        {10000.f, "rect 0,0,128,16 "}}) {
+    g.game.sim.Distance = distance;
+    EXPECT_THAT(Hud().at(3), HasSubstr(rect)) << distance;
+  }
   g.game.sim.Distance = 10000.01f;
   EXPECT_THAT(Hud(), ElementsAre(HasSubstr(" at 10,380 "), HasSubstr(" at 10,380 "),
                                    HasSubstr("\"Время: 12.34\"")));
 }
 
 TEST(HudTimeText, TwoDecimalsWithHalvesAwayFromZero) {
-  EXPECT_EQ(TimeText(0), "0.00");
-  EXPECT_EQ(TimeText(87.34f), "87.34");
-  EXPECT_EQ(TimeText(0.125f), "0.13");  // an exact half
-  EXPECT_EQ(TimeText(12.345f), "12.35");
-  EXPECT_EQ(TimeText(1.0049999f), "1.00");
-  EXPECT_EQ(TimeText(1e20f), "100000002004087734272.00");
+  // 0.125 is an exact half.
+  for (const auto& [time, text] :
+       {std::pair{0.f, "0.00"}, {87.34f, "87.34"}, {0.125f, "0.13"}, {12.345f, "12.35"},
+        {1.0049999f, "1.00"}, {1e20f, "100000002004087734272.00"}}) {
+    EXPECT_EQ(TimeText(time), text) << time;
+  }
 }
 
 TEST(HudTimeText, RaceClockRoundsItsSevenDigitTextAgain) {
-  EXPECT_EQ(RaceClockText(0), "0.00");
-  EXPECT_EQ(RaceClockText(1.0049999f), "1.01");  // "1.005" first
-  EXPECT_EQ(RaceClockText(0.125f), "0.13");
-  EXPECT_EQ(RaceClockText(123456.7f), "123456.70");
-  EXPECT_EQ(RaceClockText(12345678.0f), "12345680.00");  // seven digits
-  // The race clock after 3000 ticks.
-  float clock = 0;
+  float clock = 0;  // the race clock after 3000 ticks
   for (int tick = 0; tick < 3000; ++tick) clock = static_cast<float>(double(clock) + 0.02);
-  EXPECT_EQ(RaceClockText(clock), "60.00");
+  // 1.0049999 is "1.005" first; 12345678 keeps seven digits.
+  for (const auto& [time, text] :
+       {std::pair{0.f, "0.00"}, {1.0049999f, "1.01"}, {0.125f, "0.13"}, {123456.7f, "123456.70"},
+        {12345678.0f, "12345680.00"}, {clock, "60.00"}}) {
+    EXPECT_EQ(RaceClockText(time), text) << time;
+  }
 }
 
 }  // namespace

@@ -22,30 +22,19 @@ std::string Describe(const InputEvent& event) {
 class KeyTranslatorTest : public ::testing::Test {
  protected:
   std::vector<std::string> Down(int key, bool alt = false, bool repeat = false) {
-    InputEvent event;
-    event.kind = InputEvent::Kind::KeyDown;
-    event.key = key;
-    event.alt = alt;
-    event.repeat = repeat;
-    return Send(event);
+    return Send(
+        {.kind = InputEvent::Kind::KeyDown, .key = key, .alt = alt, .repeat = repeat, .text = {}});
   }
   std::vector<std::string> Up(int key) {
-    InputEvent event;
-    event.kind = InputEvent::Kind::KeyUp;
-    event.key = key;
-    return Send(event);
+    return Send({.kind = InputEvent::Kind::KeyUp, .key = key, .text = {}});
   }
   std::vector<std::string> Type(std::string text) {
-    InputEvent event;
-    event.kind = InputEvent::Kind::TextInput;
-    event.text = std::move(text);
-    return Send(event);
+    return Send({.kind = InputEvent::Kind::TextInput, .text = std::move(text)});
   }
   std::vector<std::string> Send(const InputEvent& event) {
     std::vector<std::string> out;
-    for (const InputEvent& e : translator_.Translate(event, bindings_, nameBox_)) {
+    for (const InputEvent& e : translator_.Translate(event, bindings_, nameBox_))
       out.push_back(Describe(e));
-    }
     return out;
   }
 

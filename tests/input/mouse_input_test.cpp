@@ -74,21 +74,18 @@ TEST(MenuIntro, HoverSoundWaitsForTheEndOfTheIntro) {
 
 TEST(MenuHitTest, BordersAreInsideAndOnePixelBeyondIsNot) {
   // Each row's y bounds, with its item in the main and in the pause menu.
-  struct Row {
-    float top, bottom;
-    std::optional<int> main, pause;
-  };
-  const Row rows[] = {
+  const struct Row { float top, bottom; std::optional<int> main, pause; } rows[] = {
       {214, 240, 1, 0}, {250, 280, 2, 1}, {289, 310, 3, 2}, {322, 345, 4, 3},
       {355, 382, std::nullopt, 4}};
   for (const Row& row : rows) {
     for (const int menu : {0, 1}) {
       SCOPED_TRACE(testing::Message() << "row " << row.top << ", CanContinue " << menu);
       for (const float y : {row.top, row.bottom}) {
-        EXPECT_EQ(MenuItemAt(menu, 73, y), menu == 0 ? row.main : row.pause);
-        EXPECT_EQ(MenuItemAt(menu, 172, y), menu == 0 ? row.main : row.pause);
-        EXPECT_EQ(MenuItemAt(menu, 72, y), std::nullopt);
-        EXPECT_EQ(MenuItemAt(menu, 173, y), std::nullopt);
+        for (const float x : {72.f, 73.f, 172.f, 173.f}) {
+          const bool inside = x == 73 || x == 172;
+          EXPECT_EQ(MenuItemAt(menu, x, y),
+                    !inside ? std::nullopt : menu == 0 ? row.main : row.pause);
+        }
       }
       EXPECT_EQ(MenuItemAt(menu, kX, row.top - 1), std::nullopt);
       EXPECT_EQ(MenuItemAt(menu, kX, row.bottom + 1), std::nullopt);
@@ -97,13 +94,8 @@ TEST(MenuHitTest, BordersAreInsideAndOnePixelBeyondIsNot) {
 }
 
 TEST(MenuHover, OneSoundPerButtonEntered) {
-  // Each move with whether it asks for the sound, and the items it leaves.
-  const struct Step {
-    int canContinue;
-    float x, y;
-    bool sound;
-    Items items;
-  } steps[] = {
+  // Each move, whether it asks for the sound, and the items it leaves.
+  const struct Step { int canContinue; float x, y; bool sound; Items items; } steps[] = {
       {0, kX, kR1, true, {0, 1, 0, 0, 0}}, {0, 150, 235, false, {0, 1, 0, 0, 0}},  // same button
       {0, kX, kR2, true, {0, 0, 1, 0, 0}}, {0, kX, kR1, true, {0, 1, 0, 0, 0}},    // and back
       {0, kX, 245, false, {}},             {0, 400, 300, false, {}},               // off buttons
@@ -126,11 +118,8 @@ TEST(MenuHover, IgnoredDuringFlyInOpenPagesAndExit) {
   for (const int chosen : {1, 2, 3, -1}) {
     SCOPED_TRACE(testing::Message() << "item " << chosen);
     Player p;
-    if (chosen < 0) {
-      p.sim().Exiting = true;
-    } else {
-      p.items()[std::size_t(chosen)] = 2;
-    }
+    if (chosen < 0) p.sim().Exiting = true;
+    else p.items()[std::size_t(chosen)] = 2;
     const Items before = p.items();
     p.Move(kX, kR1);
     p.Move(kX, kR4);
@@ -199,12 +188,6 @@ TEST(MenuClick, ExitDarkensTheSceneAndEndsAllMouseInput) {
     EXPECT_THAT(p.AllCalls(), IsEmpty());
   }
 }
-
-}  // namespace
-}  // namespace quillmoor
-
-namespace quillmoor {
-namespace {
 
 TEST(MenuButtonCentre, LiesOnItsOwnButtonInEitherMenu) {
   for (int menu : {0, 1}) {

@@ -30,17 +30,12 @@ class NameEntry : public ::testing::Test {
     MenuTick(game());
   }
   void Send(InputEvent::Kind kind, int key, std::string_view text = "") {
-    InputEvent event;
-    event.kind = kind;
-    event.key = key;
-    event.text = text;
-    DispatchEvent(game(), g_.services.keyboard, event);
+    DispatchEvent(game(), g_.services.keyboard,
+                  {.kind = kind, .key = key, .text = std::string(text)});
   }
   void Type(std::string_view text) { Send(InputEvent::Kind::TextInput, 0, text); }
   void Press(int key) { Send(InputEvent::Kind::KeyDown, key); }
-  void Erase(int characters) {
-    for (int i = 0; i < characters; ++i) Press(vk::Back);
-  }
+  void Erase(int n) { for (int i = 0; i < n; ++i) Press(vk::Back); }
 
   std::filesystem::path Data(const char* file) const { return g_.dir.path() / "Data" / file; }
   // The best-times table as the files hold it, and as the game holds it.
@@ -73,12 +68,10 @@ TEST_F(NameEntry, AFastRaceOpensTheBoxThatKeepsTenCharactersTheTableCanStore) {
   Type("z");
   EXPECT_EQ(box().Text, "ИмяЁж€abcd");
 
-  Erase(5);
-  EXPECT_EQ(box().Text, "ИмяЁж");
-  Erase(1);
-  EXPECT_EQ(box().Text, "ИмяЁ");
-  Erase(5);
-  EXPECT_EQ(box().Text, "");
+  for (const auto& [n, left] : {std::pair{5, "ИмяЁж"}, {1, "ИмяЁ"}, {5, ""}}) {
+    Erase(n);
+    EXPECT_EQ(box().Text, left) << n;
+  }
   Type("Ю");
   EXPECT_EQ(box().Text, "Ю");
 }

@@ -22,7 +22,6 @@ class NetLinkTest : public testing::Test {
   const NetState& net() const { return game_.net; }
   std::vector<std::string> SocketCalls() const { return services_.log.Starting("Socket."); }
   std::string Log() const { return test::ReadAll(dir_.path() / "log.txt"); }
-  // One message from the peer.
   void Arrive(const std::string& bytes) {
     socket().incoming = bytes;
     Winsock1_DataArrival(game_, static_cast<std::int32_t>(bytes.size()));

@@ -59,6 +59,12 @@ class GlSceneTest : public ::testing::Test {
     device_->DrawTriangleStrip(quad_, kUnitQuadStart, 2);
   }
 
+  void Filters(auto min) {
+    device_->SetTextureStageState(0, TextureStageState::MipFilter, texfilter::Linear);
+    device_->SetTextureStageState(0, TextureStageState::MagFilter, texfilter::Linear);
+    device_->SetTextureStageState(0, TextureStageState::MinFilter, min);
+  }
+
   TextureId TextureOf(const Image& image) {
     return device_->CreateTextureFromFile(files_.Write("t.png", EncodePng(image, true)));
   }
@@ -72,7 +78,6 @@ class GlSceneTest : public ::testing::Test {
     int x, y;
     Rgb rgb;
   };
-  // The picture, checked at each spot.
   Image ExpectPicture(std::initializer_list<Spot> spots) {
     const Image image = Picture();
     for (const auto& [x, y, rgb] : spots) {
@@ -161,9 +166,7 @@ TEST_F(GlSceneTest, AlphaIsTheMaterialsTimesTheTexturesAndThePickupBlendMultipli
 }
 
 TEST_F(GlSceneTest, TextureRepeatsWithTheStageFilters) {
-  device_->SetTextureStageState(0, TextureStageState::MipFilter, texfilter::Linear);
-  device_->SetTextureStageState(0, TextureStageState::MagFilter, texfilter::Linear);
-  device_->SetTextureStageState(0, TextureStageState::MinFilter, texfilter::Linear);
+  Filters(texfilter::Linear);
   SetColour({1, 1, 1, 1});
   // A black and a white column, magnified with linear filtering; at the
   // quad's left edge u wraps and the black meets the white.
@@ -196,9 +199,7 @@ Mesh {
 }
 
 TEST_F(GlSceneTest, RaisesNoOpenGlErrorWithTheGamesFilters) {
-  device_->SetTextureStageState(0, TextureStageState::MipFilter, texfilter::Linear);
-  device_->SetTextureStageState(0, TextureStageState::MagFilter, texfilter::Linear);
-  device_->SetTextureStageState(0, TextureStageState::MinFilter, texfilter::Anisotropic);
+  Filters(texfilter::Anisotropic);
   device_->SetTextureStageState(0, TextureStageState::MaxAnisotropy, 4);
   device_->SetTexture(0, TextureOf(Image{1, 1, {255, 255, 255, 255}}));
   DrawQuadAt(0, 0, 0);

@@ -170,6 +170,14 @@ Box LitBox(const Image& picture) {
   return box;
 }
 
+template <typename Pred>
+int CountIn(const Image& picture, const Box& box, Pred pred) {
+  int n = 0;
+  for (int y = box.top; y <= box.bottom; ++y)
+    for (int x = box.left; x <= box.right; ++x) n += pred(At(picture, x, y));
+  return n;
+}
+
 TEST_F(GlSpriteTest, TextStartsAtItsTopLeftCorner) {
   const FontId font = device_->CreateFont("Arial", 11, true);
   device_->DrawText(font, "Новая Игра", 100, 200, 0xFFFFFFFF);
@@ -180,10 +188,7 @@ TEST_F(GlSpriteTest, TextStartsAtItsTopLeftCorner) {
   EXPECT_GE(box.top, 199);
   EXPECT_LE(box.right, 190);
   EXPECT_LE(box.bottom, 218);
-  int white = 0;
-  for (int y = box.top; y <= box.bottom; ++y)
-    for (int x = box.left; x <= box.right; ++x) white += At(picture, x, y) == kWhite;
-  EXPECT_GT(white, 50);
+  EXPECT_GT(CountIn(picture, box, [](Rgb c) { return c == kWhite; }), 50);
 }
 
 TEST_F(GlSpriteTest, TextTakesTheColourAndDrawsNothingUnseen) {
@@ -196,11 +201,7 @@ TEST_F(GlSpriteTest, TextTakesTheColourAndDrawsNothingUnseen) {
   const Image picture = device_->ReadBackBuffer();
   const Box box = LitBox(picture);
   ASSERT_FALSE(box.empty());
-  int tinted = 0;  // lit pixels with any green or blue
-  for (int y = box.top; y <= box.bottom; ++y)
-    for (int x = box.left; x <= box.right; ++x)
-      tinted += At(picture, x, y)[1] + At(picture, x, y)[2] > 0;
-  EXPECT_EQ(tinted, 0);
+  EXPECT_EQ(CountIn(picture, box, [](Rgb c) { return c[1] + c[2] > 0; }), 0);  // no tint
 }
 
 // A high-density screen: the same logical picture, two texels a pixel.

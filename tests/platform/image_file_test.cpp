@@ -128,12 +128,6 @@ TEST(ImageFile, BrokenOrUnknownBytesAreNotAnImage) {
   EXPECT_FALSE(ReadImageFile(dir.path() / "missing.res"));
 }
 
-}  // namespace
-}  // namespace quillmoor
-
-namespace quillmoor {
-namespace {
-
 TEST(ImageFile, APictureThatCannotBeReadIsNamedWithTheReason) {
   test::TempDir dir;
   const auto broken = dir.Write("t-kr.res", "\x89PNG broken");

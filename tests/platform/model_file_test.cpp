@@ -135,12 +135,6 @@ TEST(XFile, BrokenFilesAreNotReadAndDoNotCrash) {
   EXPECT_FALSE(reader.ReadFile(dir.path()));
 }
 
-}  // namespace
-}  // namespace quillmoor
-
-namespace quillmoor {
-namespace {
-
 // A reply for a triangle whose third index is given.
 std::string TriangleReply(std::uint32_t thirdIndex) {
   const std::uint64_t counts[] = {3, 3, 1, 0};

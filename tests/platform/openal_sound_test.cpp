@@ -90,13 +90,12 @@ TEST_F(OpenAlSoundTest, PlayingAgainGoesOnStopPausesRewindStartsOver) {
 
 TEST_F(OpenAlSoundTest, ASoundThatEndedPlaysFromTheStartAndALoopGoesRound) {
   Load("short", Tone(0.1, [](double t) { return Sine(441, t); }));
-  sound_.Play("short", false);
-  EXPECT_GT(test::Level(Hear(0.05)), 0.1);
-  Hear(0.1);
-  EXPECT_LT(test::Level(Hear(0.05)), 1e-4);
-  sound_.Play("short", false);
-  EXPECT_GT(test::Level(Hear(0.05)), 0.1);
-  Hear(0.1);
+  for (int round = 0; round < 2; ++round) {
+    sound_.Play("short", false);
+    EXPECT_GT(test::Level(Hear(0.05)), 0.1) << round;
+    Hear(0.1);
+    EXPECT_LT(test::Level(Hear(0.05)), 1e-4) << round;
+  }
 
   sound_.Play("short", true);
   Hear(0.45);

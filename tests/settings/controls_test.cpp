@@ -70,11 +70,8 @@ TEST(Controls, ABadLineIsNamedAndKeepsItsDefaultTheRestIsRead) {
   EXPECT_TRUE(read.options.interpolation);
   EXPECT_THAT(read.problems[6], HasSubstr("нужно on или off"));
   EXPECT_THAT(read.problems[0], HasSubstr("quillmoor.ini, строка 3: «jump = Space» — нет такого действия"));
-  EXPECT_THAT(read.problems[1], HasSubstr("строка 4"));
-  EXPECT_THAT(read.problems[2], HasSubstr("«trigger»"));
-  EXPECT_THAT(read.problems[3], HasSubstr("«Hyper»"));
-  EXPECT_THAT(read.problems[4], HasSubstr("строка 7"));
-  EXPECT_THAT(read.problems[5], HasSubstr("больше двух кнопок пульта"));
+  const char* said[] = {"строка 4", "«trigger»", "«Hyper»", "строка 7", "больше двух кнопок пульта"};
+  for (std::size_t i = 1; i < 6; ++i) EXPECT_THAT(read.problems[i], HasSubstr(said[i - 1]));
 }
 
 TEST(Controls, AnOversizedOrUnreadableFileIsNamedAndGivesTheDefaults) {

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/fatal_error.h"
 #include "platform/recording/recording_platform.h"
 #include "shell/game.h"
@@ -17,7 +19,6 @@ using ::testing::HasSubstr;
 
 class Configuration : public ::testing::Test {
  protected:
-  // Reads a Config.ini with these bytes into a fresh game.
   Game& Read(std::string_view bytes) {
     dir_.Write("Config.ini", bytes);
     ReadConfiguration(game_);
@@ -29,24 +30,20 @@ class Configuration : public ::testing::Test {
   Game game_{services_.platform, dir_.path()};
 };
 
+// Display, port, host, overlay, music, blur.
+auto Fields(const Game& g) {
+  return std::tuple(int(g.shell.DisplayMode), int(g.net.Port), g.net.HostAddress,
+                    int(g.shell.OverlayOn), int(g.shell.MusicOn), g.shell.MotionBlur);
+}
+
 TEST_F(Configuration, MissingFileKeepsTheDefaults) {
   ReadConfiguration(game_);
-  EXPECT_EQ(game_.shell.DisplayMode, 1);
-  EXPECT_EQ(game_.shell.MusicOn, 1);
-  EXPECT_EQ(game_.shell.OverlayOn, 0);
-  EXPECT_FALSE(game_.shell.MotionBlur);
-  EXPECT_EQ(game_.net.Port, 5002);
-  EXPECT_EQ(game_.net.HostAddress, "192.168.0.1");
+  EXPECT_EQ(Fields(game_), std::tuple(1, 5002, "192.168.0.1", 0, 1, false));
 }
 
 TEST_F(Configuration, ReadsEveryLineByItsNumber) {
-  const Game& game = Read("2\r\n6000\r\n10.0.0.7\r\n1\r\n0\r\n1\r\n");
-  EXPECT_EQ(game.shell.DisplayMode, 2);
-  EXPECT_EQ(game.net.Port, 6000);
-  EXPECT_EQ(game.net.HostAddress, "10.0.0.7");
-  EXPECT_EQ(game.shell.OverlayOn, 1);
-  EXPECT_EQ(game.shell.MusicOn, 0);
-  EXPECT_TRUE(game.shell.MotionBlur);
+  EXPECT_EQ(Fields(Read("2\r\n6000\r\n10.0.0.7\r\n1\r\n0\r\n1\r\n")),
+            std::tuple(2, 6000, "10.0.0.7", 1, 0, true));
 }
 
 TEST_F(Configuration, LineSixIsComparedAsANumber) {
@@ -80,10 +77,9 @@ TEST_F(Configuration, CarriageReturnOnlyAndLineFeedOnlyFiles) {
 }
 
 TEST_F(Configuration, ValuesThatDoNotConvertAreFatal) {
-  EXPECT_THROW(Read("256\r\n"), FatalError);
-  EXPECT_THROW(Read("1\r\n\r\n"), FatalError);  // empty port
-  EXPECT_THROW(Read("1\r\n40000\r\n"), FatalError);
-  EXPECT_THROW(Read("1\r\n5002\r\nx\r\n0\r\n1\r\nyes\r\n"), FatalError);
+  for (const char* bytes : {"256\r\n", "1\r\n\r\n", "1\r\n40000\r\n", "1\r\n5002\r\nx\r\n0\r\n1\r\nyes\r\n"}) {
+    EXPECT_THROW(Read(bytes), FatalError) << bytes;
+  }
   try {
     Read("1\r\n5002\r\nx\r\nmaybe\r\n");
     FAIL() << "no error";
@@ -116,16 +112,17 @@ std::string FatalMessage(const std::string& text) {
   return "no error";
 }
 
+// Dist, Kind, Angle, AngleNorm.
+auto Row(const MapState& map, int i) {
+  const auto& o = map.MapObjects[i];
+  return std::tuple(o.Dist, o.Kind, o.Angle, o.AngleNorm);
+}
+
 TEST(MapFile, TwoPads) {
   const MapState map = Parse("2" + Record("150", "0", "-30") + Record("410", "1", "45"));
   ASSERT_EQ(map.MapObjectCount, 2);
-  EXPECT_EQ(map.MapObjects[1].Dist, 150.0f);
-  EXPECT_EQ(map.MapObjects[1].Kind, 0.0f);
-  EXPECT_EQ(map.MapObjects[1].Angle, -30.0f);
-  EXPECT_EQ(map.MapObjects[1].AngleNorm, 330.0f);
-  EXPECT_EQ(map.MapObjects[2].Dist, 410.0f);
-  EXPECT_EQ(map.MapObjects[2].Kind, 1.0f);
-  EXPECT_EQ(map.MapObjects[2].AngleNorm, 45.0f);
+  EXPECT_EQ(Row(map, 1), std::tuple(150.0f, 0.0f, -30.0f, 330.0f));
+  EXPECT_EQ(Row(map, 2), std::tuple(410.0f, 1.0f, 45.0f, 45.0f));
   EXPECT_EQ(map.MapObjects[0].Dist, 0.0f);  // row 0 stays empty
 }
 
@@ -144,11 +141,9 @@ TEST(MapFile, WhatComesAfterTheLastRecordOrFieldIsIgnored) {
 }
 
 TEST(MapFile, AngleNormAddsOneTurnOnce) {
-  const MapState map = Parse("3" + Record("1", "0", "-400") + Record("2", "0", "400") +
-                             Record("3", "0", "0"));
-  EXPECT_EQ(map.MapObjects[1].AngleNorm, -40.0f);
-  EXPECT_EQ(map.MapObjects[2].AngleNorm, 400.0f);
-  EXPECT_EQ(map.MapObjects[3].AngleNorm, 0.0f);
+  for (const auto& [angle, norm] : {std::pair{"-400", -40.0f}, {"400", 400.0f}, {"0", 0.0f}}) {
+    EXPECT_EQ(Parse("1" + Record("1", "0", angle)).MapObjects[1].AngleNorm, norm) << angle;
+  }
 }
 
 TEST(MapFile, BothDecimalSeparatorsAndRoundedCount) {
@@ -167,14 +162,14 @@ TEST(MapFile, TwentyThousandPadsLoadOneMoreDoesNot) {
 }
 
 TEST(MapFile, MalformedFilesAreFatalAndSayWhere) {
-  EXPECT_THAT(FatalMessage(""), HasSubstr("запись 0"));
-  EXPECT_THAT(FatalMessage("two"), HasSubstr("запись 0: «two»"));
-  EXPECT_THAT(FatalMessage("3" + Record("1", "0", "0")), HasSubstr("записей меньше"));
-  EXPECT_THAT(FatalMessage("1" + std::string(1, RS) + "5" + US + "0"), HasSubstr("три поля"));
-  EXPECT_THAT(FatalMessage("1" + Record("5", "green", "0")),
-              HasSubstr("запись 1, поле 2: «green»"));
-  EXPECT_THAT(FatalMessage("1" + Record("5", "0", "1e39")), HasSubstr("поле 3"));
-  EXPECT_THAT(FatalMessage("99999999999"), HasSubstr("запись 0"));
+  for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+           {"", "запись 0"}, {"two", "запись 0: «two»"},
+           {"3" + Record("1", "0", "0"), "записей меньше"},
+           {"1" + std::string(1, RS) + "5" + US + "0", "три поля"},
+           {"1" + Record("5", "green", "0"), "запись 1, поле 2: «green»"},
+           {"1" + Record("5", "0", "1e39"), "поле 3"}, {"99999999999", "запись 0"}}) {
+    EXPECT_THAT(FatalMessage(text), HasSubstr(message)) << text;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The real program, run headless: its errors, whole races driven by scripts,
-// its pictures and its sound. The pictures stay in the build folder for a
-// person to see; they are checked by regions that cannot pass by accident.
+// The real program, headless: errors, scripted races, pictures and sound.
+// Pictures stay in the build folder; regions checked cannot pass by accident.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -27,25 +26,17 @@ using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
 // Full throttle from the start; the race ends by itself at tick 7103.
+// Intro, Новая Игра, the name typed, the records page closed, Выход.
 constexpr std::string_view kRace =
-    "1 click 400 300\n"  // ends the intro
-    "2 move 100 225\n"
-    "3 click 100 225\n"  // Новая Игра
-    "3 down W\n"
+    "1 click 400 300\n2 move 100 225\n3 click 100 225\n3 down W\n"
     "7110 down Backspace\n7110 down Backspace\n7110 down Backspace\n"
-    "7111 type Ёж 7\n"
-    "7112 down Return\n"
-    "7113 up Return\n"
-    "7114 click 400 300\n"  // closes the records page
-    "7120 move 100 330\n"
-    "7121 click 100 330\n";  // Выход
+    "7111 type Ёж 7\n7112 down Return\n7113 up Return\n"
+    "7114 click 400 300\n7120 move 100 330\n7121 click 100 330\n";
 
 using Rgb = std::array<int, 3>;
 
 bool Near(Rgb a, Rgb b, int tolerance) {
-  for (int c = 0; c < 3; ++c) {
-    if (std::abs(a[c] - b[c]) > tolerance) return false;
-  }
+  for (int c = 0; c < 3; ++c) if (std::abs(a[c] - b[c]) > tolerance) return false;
   return true;
 }
 
@@ -69,12 +60,9 @@ class Picture {
   // Pixels in [x0, x1) x [y0, y1) that pass the test.
   int Count(int x0, int y0, int x1, int y1, const std::function<bool(Rgb)>& test) const {
     int count = 0;
-    for (int y = y0; y < y1; ++y) {
-      for (int x = x0; x < x1; ++x) count += test(At(x, y));
-    }
+    for (int y = y0; y < y1; ++y) for (int x = x0; x < x1; ++x) count += test(At(x, y));
     return count;
   }
-  // The same for pixels near the colour.
   int Count(int x0, int y0, int x1, int y1, Rgb colour, int tolerance) const {
     return Count(x0, y0, x1, y1, [&](Rgb p) { return Near(p, colour, tolerance); });
   }
@@ -97,9 +85,7 @@ class Mix {
   }
 
   std::int64_t Ticks() const { return std::int64_t(left_.size()) / kFramesPerTick; }
-  // Root mean square over ticks [from, to).
   double Level(int from, int to) const { return test::Level(Ticks(from, to)); }
-  // Sign changes over ticks [from, to), ignoring noise about zero.
   int Crossings(int from, int to) const { return test::Crossings(Ticks(from, to), 0.01); }
 
  private:
@@ -123,8 +109,8 @@ class HeadlessRun : public ::testing::Test {
     return test::RunProgram(QUILLMOOR_BINARY, args);
   }
   test::ProgramResult RunScript(std::string_view script, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--script", dir_.Write("run.script", script).string(),
-                               "--frame-every", "1000"});
+    const std::vector<std::string> head = ScriptArgs(script);
+    args.insert(args.begin(), head.begin(), head.end());
     return Run(args);
   }
 
@@ -141,6 +127,18 @@ class HeadlessRun : public ::testing::Test {
     }
     const test::ProgramResult run = RunScript(script, args);
     ASSERT_EQ(run.exitCode, 0) << run.err;
+  }
+
+  // Replays the script on a fresh data set; the trace must match.
+  void ExpectReplay(std::vector<std::string> args, const std::string& trace) {
+    test::WriteDataSet(dir_);
+    args.insert(args.end(), {"--trace", Path("replayed.csv")});
+    const test::ProgramResult replay = Run(args);
+    ASSERT_EQ(replay.exitCode, 0) << replay.err;
+    EXPECT_EQ(File("replayed.csv"), trace);
+  }
+  std::vector<std::string> ScriptArgs(std::string_view script) {
+    return {"--script", dir_.Write("run.script", script).string(), "--frame-every", "1000"};
   }
 
   // Runs with music on or off and returns the mix.
@@ -161,22 +159,20 @@ using SoundRun = HeadlessRun;
 
 TEST_F(HeadlessRun, StartErrorsGoToStandardErrorWithStatusOne) {
   std::filesystem::remove_all(dir_.path() / "Data");
-  test::ProgramResult run = Run({"--ticks", "1"});
+  const test::ProgramResult run = Run({"--ticks", "1"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "Не найдена рабочая директория\n");
   EXPECT_THAT(run.out, IsEmpty());
 
   dir_.Write("Data/map.res", "0");
-  dir_.Write("Data/Config.ini", "1\r\nfive thousand\r\n");
-  run = Run({"--ticks", "1"});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_THAT(run.err, HasSubstr("Config.ini, строка 2: «five thousand»"));
-
-  // A file far beyond its kind's size is refused before it is read.
-  dir_.Write("Data/Config.ini", std::string(1 << 20, '1'));
-  run = Run({"--ticks", "1"});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_THAT(run.err, HasSubstr("Config.ini больше 64 КиБ и не прочитан."));
+  for (const auto& [config, message] : std::vector<std::pair<std::string, std::string>>{
+           {"1\r\nfive thousand\r\n", "Config.ini, строка 2: «five thousand»"},
+           {std::string(1 << 20, '1'), "Config.ini больше 64 КиБ и не прочитан."}}) {
+    dir_.Write("Data/Config.ini", config);
+    const test::ProgramResult bad = Run({"--ticks", "1"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_THAT(bad.err, HasSubstr(message));
+  }
 }
 
 TEST_F(HeadlessRun, ABadControlsLineIsNamedAndTheGameGoesOn) {
@@ -186,8 +182,7 @@ TEST_F(HeadlessRun, ABadControlsLineIsNamedAndTheGameGoesOn) {
   EXPECT_THAT(run.err, HasSubstr("quillmoor.ini, строка 2: «brake = Hyper»"));
 }
 
-// A tiny file that asks for gigabytes: the parser's memory cap stops it
-// at once, before its deadline.
+// A tiny file asking for gigabytes: the memory cap stops it at once.
 TEST_F(HeadlessRun, AModelAskingForHugeMemoryFailsFastNamingTheFile) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "the address sanitizer's shadow memory passes any memory cap";
@@ -196,7 +191,7 @@ TEST_F(HeadlessRun, AModelAskingForHugeMemoryFailsFastNamingTheFile) {
   GTEST_SKIP() << "the address sanitizer's shadow memory passes any memory cap";
 #endif
 #endif
-  // The data set's models are links to the build's: this one goes first.
+  // Data set models link to the build's: unlink first.
   std::filesystem::remove(dir_.path() / "Data/truba.X");
   dir_.Write("Data/truba.X", "xof 0303txt 0032\nMesh m {\n 400000000;\n 0.0;0.0;0.0;,\n");
   const test::ProgramResult run = Run({"--ticks", "1"});
@@ -206,12 +201,12 @@ TEST_F(HeadlessRun, AModelAskingForHugeMemoryFailsFastNamingTheFile) {
 }
 
 TEST_F(HeadlessRun, UsageAndScriptErrorsEndWithStatusTwo) {
-  const test::ProgramResult usage = Run({"--ticks", "many"});
-  EXPECT_EQ(usage.exitCode, 2);
-  EXPECT_THAT(usage.err, HasSubstr("Usage: quillmoor"));
-  const test::ProgramResult script = RunScript("1 click 1 2\n2 jump\n", {"--ticks", "10"});
-  EXPECT_EQ(script.exitCode, 2);
-  EXPECT_THAT(script.err, HasSubstr("script line 2"));
+  for (const auto& [run, message] :
+       {std::pair{Run({"--ticks", "many"}), "Usage: quillmoor"},
+        {RunScript("1 click 1 2\n2 jump\n", {"--ticks", "10"}), "script line 2"}}) {
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_THAT(run.err, HasSubstr(message));
+  }
   const test::ProgramResult help = test::RunProgram(QUILLMOOR_BINARY, {"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_THAT(help.out, HasSubstr("--screenshot TICK:FILE"));
@@ -224,15 +219,13 @@ TEST_F(HeadlessRun, ARecordRaceSavesTheTableAndReplaysToTheSameTrace) {
 
   const std::string trace = File("trace.csv");
   EXPECT_THAT(trace, StartsWith("tick,GameState,CameraMode,Speed,Distance,RaceTime,"));
-  // Exit closes the game 20 menu ticks after the click, on tick 7140.
+  // Exit closes the game 20 menu ticks after the click.
   EXPECT_THAT(trace, HasSubstr("\n7140,4,"));
   EXPECT_THAT(trace, Not(HasSubstr("\n7141,")));
   // The network link stays closed all the way: every row ends with its text.
   std::size_t rows = 0, closed = 0;
-  for (std::size_t end = trace.find('\n'); end != std::string::npos;
-       end = trace.find('\n', end + 1), ++rows) {
+  for (std::size_t end = 0; (end = trace.find('\n', end + 1)) != std::string::npos; ++rows)
     closed += std::string_view(trace).substr(0, end).ends_with(",Порт закрыт");
-  }
   EXPECT_EQ(closed, rows - 1);  // all but the header
 
   const NameRows names = DecodeNames(File("Data/Ch1.res"), "Ch1.res").value();
@@ -240,12 +233,7 @@ TEST_F(HeadlessRun, ARecordRaceSavesTheTableAndReplaysToTheSameTrace) {
   EXPECT_EQ(names, (NameRows{"", "Ёж 7", "Bo", "Вий", "Dee"}));
   EXPECT_NEAR(times[1], 119.99, 0.005);  // 2000 ticks to top speed, no pads
   EXPECT_EQ((std::vector<float>{times[2], times[3], times[4]}), (std::vector<float>{165, 180, 200}));
-
-  test::WriteDataSet(dir_);
-  const test::ProgramResult replay =
-      RunScript(File("session.script"), {"--trace", Path("replayed.csv")});
-  ASSERT_EQ(replay.exitCode, 0) << replay.err;
-  EXPECT_EQ(File("replayed.csv"), trace);
+  ExpectReplay(ScriptArgs(File("session.script")), trace);
 }
 
 TEST_F(HeadlessRun, RestartAndFocusLossPlayOutAndReplay) {
@@ -263,12 +251,9 @@ TEST_F(HeadlessRun, RestartAndFocusLossPlayOutAndReplay) {
   const std::string session = File("session.script");
   EXPECT_THAT(session, HasSubstr("400 down R\n"));
   EXPECT_THAT(session, HasSubstr("600 focus lost\n"));
-
-  test::WriteDataSet(dir_);
-  const test::ProgramResult replay =
-      RunScript(session, {"--ticks", "700", "--trace", Path("replayed.csv")});
-  ASSERT_EQ(replay.exitCode, 0) << replay.err;
-  EXPECT_EQ(File("replayed.csv"), trace);
+  std::vector<std::string> args = ScriptArgs(session);
+  args.insert(args.end(), {"--ticks", "700"});
+  ExpectReplay(args, trace);
 }
 
 TEST_F(HeadlessRun, AFrameDrawnOnATickIsTheSameAtAnyFrameRate) {
@@ -284,8 +269,7 @@ TEST_F(HeadlessRun, AFrameDrawnOnATickIsTheSameAtAnyFrameRate) {
     shots.push_back(File("shot.png"));
   }
   EXPECT_FALSE(shots[0].empty());
-  EXPECT_EQ(shots[1], shots[0]);
-  EXPECT_EQ(shots[2], shots[0]);
+  EXPECT_THAT(shots, ::testing::Each(shots[0]));
   // At 100 frames a second every other frame falls halfway between ticks.
   EXPECT_THAT(File("frames.csv"), HasSubstr("\n299,3000,150,0,"));
   EXPECT_THAT(File("frames.csv"), HasSubstr("\n298,2990,149,0.5,"));
@@ -300,8 +284,9 @@ TEST_F(HeadlessRun, TheNextStartFinishesASaveCutShortAndClearsItsLeftovers) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(File("Data/Ch1.res"), names);
   EXPECT_EQ(File("Data/Ch2.res"), times);
-  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "Data/.quillmoor-best-times.journal"));
-  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "Data/.Ch2.res.k3Xq9Z"));
+  for (const char* leftover : {"Data/.quillmoor-best-times.journal", "Data/.Ch2.res.k3Xq9Z"}) {
+    EXPECT_FALSE(std::filesystem::exists(dir_.path() / leftover)) << leftover;
+  }
 }
 
 TEST_F(HeadlessRun, QuitEndsTheRunBeforeItsTick) {
@@ -323,16 +308,12 @@ TEST_F(HeadlessRun, ARealWindowedSessionReplaysToTheSameTrace) {
                        QUILLMOOR_SOURCE_DIR "/tests/shell/data/windowed_session.sh",
                        QUILLMOOR_BINARY, Path("Data"), Path("session.txt"), Path("windowed.csv")});
   ASSERT_EQ(session.exitCode, 0) << session.err;
-
-  test::WriteDataSet(dir_);
-  const test::ProgramResult replay = Run({"--script", Path("session.txt"), "--ticks", "400",
-                                          "--frame-every", "100", "--trace", Path("replayed.csv")});
-  ASSERT_EQ(replay.exitCode, 0) << replay.err;
-  EXPECT_EQ(File("replayed.csv"), File("windowed.csv"));
-  EXPECT_THAT(File("session.txt"), HasSubstr(" click "));
+  ExpectReplay({"--script", Path("session.txt"), "--ticks", "400", "--frame-every", "100"},
+               File("windowed.csv"));
   // The keys at W's and D's places, as the game's keys.
-  EXPECT_THAT(File("session.txt"), HasSubstr(" down W\n"));
-  EXPECT_THAT(File("session.txt"), HasSubstr(" down D\n"));
+  for (const char* event : {" click ", " down W\n", " down D\n"}) {
+    EXPECT_THAT(File("session.txt"), HasSubstr(event));
+  }
 }
 
 TEST_F(Screenshots, IntroMenuAndPages) {
@@ -415,13 +396,12 @@ TEST_F(SoundRun, TheEnginePitchClimbsWithTheSpeed) {
 }
 
 TEST_F(SoundRun, AMissingSoundFileOrAnUnwritableMixFileIsNamedAndEndsTheRun) {
-  const test::ProgramResult unwritable = Run({"--ticks", "5", "--audio-out", Path("no/mix.wav")});
-  EXPECT_EQ(unwritable.exitCode, 1);
-  EXPECT_NE(unwritable.err.find("mix.wav"), std::string::npos) << unwritable.err;
-  std::filesystem::remove(dir_.path() / "Data" / "s-s1.res");
-  const test::ProgramResult missing = Run({"--ticks", "10", "--audio-out", Path("mix.wav")});
-  EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_NE(missing.err.find("s-s1.res"), std::string::npos) << missing.err;
+  for (const auto& [out, named] : {std::pair{"no/mix.wav", "mix.wav"}, {"mix.wav", "s-s1.res"}}) {
+    if (std::string_view(named) == "s-s1.res") std::filesystem::remove(dir_.path() / "Data/s-s1.res");
+    const test::ProgramResult run = Run({"--ticks", "10", "--audio-out", Path(out)});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.err, HasSubstr(named));
+  }
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// The game installed into a staging prefix that its player cannot write,
-// run headless: a record goes to the player's folder, and a player's folder
-// that cannot take it costs the record's file, never the game or the old
-// table.
+// The installed game, read-only to its player, run headless: a record goes to
+// the player's folder; a folder that cannot take it costs only the record.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -22,8 +20,7 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// Full throttle from the start on a track without pads: the finish at tick
-// 7103 beats the first row; the name is typed and confirmed, then Выход.
+// Full throttle, no pads: tick 7103 beats the first row; name typed, Выход.
 constexpr std::string_view kRecordRace =
     "1 click 400 300\n2 move 100 225\n3 click 100 225\n3 down W\n"
     "7110 down Backspace\n7110 down Backspace\n7110 down Backspace\n"
@@ -32,7 +29,6 @@ constexpr std::string_view kRecordRace =
 
 constexpr uid_t kNobody = 65534;
 
-// Every file under the folder with its bytes.
 std::map<std::filesystem::path, std::string> Contents(const std::filesystem::path& folder) {
   std::map<std::filesystem::path, std::string> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
@@ -47,21 +43,18 @@ void SetWritable(const std::filesystem::path& folder, bool writable) {
                                 : std::filesystem::perm_options::remove;
   const perms write = perms::owner_write | perms::group_write | perms::others_write;
   std::filesystem::permissions(folder, write, options);
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
     std::filesystem::permissions(entry.path(), write, options);
-  }
 }
 
 class InstalledRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The player must be able to reach everything the test makes.
     std::filesystem::permissions(dir_.path(), std::filesystem::perms::all);
     const test::ProgramResult install = test::RunProgram(
         "/usr/bin/env", {"DESTDIR=" + Stage().string(), QUILLMOOR_CMAKE, "--install",
                          QUILLMOOR_BUILD_DIR, "--prefix", "/usr"});
     ASSERT_EQ(install.exitCode, 0) << install.err;
-    // A track without pads, so the race time is known.
     std::ofstream(Stage() / "usr/share/quillmoor/Data/map.res", std::ios::trunc) << "0";
     SetWritable(Stage(), false);
     installed_ = Contents(Stage());
@@ -82,11 +75,9 @@ class InstalledRun : public ::testing::Test {
   std::filesystem::path User() const { return dir_.path() / "user"; }
   std::filesystem::path Home() const { return dir_.path() / "home"; }
 
-  // The installed game, headless, as a player who cannot write the
-  // installation: root runs it as nobody.
+  // As a player who cannot write the installation: root runs it as nobody.
   test::ProgramResult Race() const {
     const std::string script = dir_.Write("race.script", kRecordRace).string();
-    // A home of the player's own, for whatever the libraries keep there.
     std::vector<std::string> args = {"HOME=" + Home().string(),
                                      (Stage() / "usr/bin/quillmoor").string(), "--headless",
                                      "--frame-every", "1000", "--script", script,
@@ -97,8 +88,7 @@ class InstalledRun : public ::testing::Test {
     return test::RunProgram("/usr/bin/setpriv", args);
   }
 
-  // Puts the player's folder on a small file system of its own, in a mount
-  // namespace of this test process alone; false when that is not allowed.
+  // The player's folder on a small tmpfs in this process's own mount namespace.
   bool MountOwnFileSystem() const {
     if (geteuid() != 0 || unshare(CLONE_NEWNS) != 0) return false;
     if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return false;
@@ -116,15 +106,13 @@ TEST_F(InstalledRun, ARecordIsSavedInThePlayersFolder) {
 
   const NameRows names = DecodeNames(test::ReadAll(User() / "Ch1.res"), "Ch1.res").value();
   const TimeRows times = DecodeTimes(test::ReadAll(User() / "Ch2.res"), "Ch2.res").value();
-  const std::filesystem::path shipped = Stage() / "usr/share/quillmoor/Data";
-  const NameRows before = DecodeNames(test::ReadAll(shipped / "Ch1.res"), "Ch1.res").value();
-  EXPECT_EQ(names[1], "Ёж 7");
-  EXPECT_EQ((NameRows{"", names[1], before[2], before[3], before[4]}), names);
+  const NameRows before = DecodeNames(
+      test::ReadAll(Stage() / "usr/share/quillmoor/Data/Ch1.res"), "Ch1.res").value();
+  EXPECT_EQ((NameRows{"", "Ёж 7", before[2], before[3], before[4]}), names);
   EXPECT_NEAR(times[1], 119.99, 0.005);
   EXPECT_EQ(Contents(User()).size(), 2u);  // the table, nothing else
 }
 
-// The first record is saved nowhere; the game says so and goes on.
 class UnwritablePlayersFolder : public InstalledRun,
                                 public ::testing::WithParamInterface<const char*> {};
 

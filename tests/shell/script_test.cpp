@@ -35,7 +35,6 @@ InputEvent Pointer(Kind kind, float x, float y, MouseButton button = MouseButton
 }
 InputEvent Text(std::string text) { return {.kind = Kind::TextInput, .text = std::move(text)}; }
 
-// Field by field, the coordinates bit for bit (-0 is not 0).
 // A focus or pad event; down is 1 for a button going down.
 InputEvent Pad(Kind kind, std::string control, int valueOrDown) {
   InputEvent event;
@@ -46,6 +45,7 @@ InputEvent Pad(Kind kind, std::string control, int valueOrDown) {
   return event;
 }
 
+// Field by field, the coordinates bit for bit (-0 is not 0).
 void ExpectSame(const InputEvent& actual, const InputEvent& expected) {
   const auto fields = [](const InputEvent& e) {
     return std::tuple(int(e.kind), std::bit_cast<std::uint32_t>(e.x),
@@ -57,34 +57,25 @@ void ExpectSame(const InputEvent& actual, const InputEvent& expected) {
 
 TEST(Script, EveryEventKindInAnyCase) {
   const std::vector<ScriptEvent> events = Events(
-      "1 down W\n"
-      "2 UP backspace\n"
-      "3 Move 12.5 -0.25\n"
-      "4 click 400 300\n"
-      "5 CLICK 1e2 7 Middle\n"
-      "6 click 0 0 RIGHT\n"
-      "7 Type Иван Петров\n"
-      "8 QUIT\n");
+      "1 down W\n2 UP backspace\n3 Move 12.5 -0.25\n4 click 400 300\n5 CLICK 1e2 7 Middle\n"
+      "6 click 0 0 RIGHT\n7 Type Иван Петров\n8 QUIT\n");
+  const std::vector<InputEvent> expected = {
+      Key(Kind::KeyDown, vk::W), Key(Kind::KeyUp, vk::Back),
+      Pointer(Kind::MouseMove, 12.5f, -0.25f), Pointer(Kind::MouseDown, 400, 300),
+      Pointer(Kind::MouseDown, 100, 7, MouseButton::Middle),
+      Pointer(Kind::MouseDown, 0, 0, MouseButton::Right), Text("Иван Петров")};
   ASSERT_EQ(events.size(), 8u);
-  for (std::size_t i = 0; i < events.size(); ++i) EXPECT_EQ(events[i].tick, std::int64_t(i + 1));
-  ExpectSame(events[0].event, Key(Kind::KeyDown, vk::W));
-  ExpectSame(events[1].event, Key(Kind::KeyUp, vk::Back));
-  ExpectSame(events[2].event, Pointer(Kind::MouseMove, 12.5f, -0.25f));
-  ExpectSame(events[3].event, Pointer(Kind::MouseDown, 400, 300, MouseButton::Left));
-  ExpectSame(events[4].event, Pointer(Kind::MouseDown, 100, 7, MouseButton::Middle));
-  ExpectSame(events[5].event, Pointer(Kind::MouseDown, 0, 0, MouseButton::Right));
-  ExpectSame(events[6].event, Text("Иван Петров"));
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(events[i].tick, std::int64_t(i + 1));
+    if (i < expected.size()) ExpectSame(events[i].event, expected[i]);
+  }
   EXPECT_EQ(events[7].event.kind, Kind::Quit);
 }
 
 TEST(Script, SkipsCommentsAndBlankLinesAtEveryLineEnd) {
   const std::vector<ScriptEvent> events = Events(
-      "# a comment\r\n"
-      "\r\n"
-      "  \t# an indented comment\r"
-      " \t \n"
-      "\t3 \t down\t  S  \r\n"
-      "4 quit");
+      "# a comment\r\n\r\n  \t# an indented comment\r \t \n\t3 \t down\t  S  \r\n4 quit");
   ASSERT_EQ(events.size(), 2u);
   EXPECT_EQ(events[0].tick, 3);
   ExpectSame(events[0].event, Key(Kind::KeyDown, vk::S));
@@ -95,8 +86,7 @@ TEST(Script, SkipsCommentsAndBlankLinesAtEveryLineEnd) {
   EXPECT_EQ(Error("1 quit\r\n\r\n1 quit\r\r1 quit\n\n1 jump"),
             "script line 7: unknown event \"jump\"");
   // A byte-order mark in front of the first line is not part of it.
-  const std::string marked = "\xEF\xBB\xBF" + std::string("5 quit");
-  EXPECT_EQ(Events(marked).size(), 1u);
+  EXPECT_EQ(Events("\xEF\xBB\xBF" "5 quit").size(), 1u);
 }
 
 TEST(Script, SortsByTickKeepingFileOrderWithinATick) {
@@ -111,10 +101,11 @@ TEST(Script, SortsByTickKeepingFileOrderWithinATick) {
 }
 
 TEST(Script, TypeKeepsTheRestOfTheLineExactly) {
-  EXPECT_EQ(Events("3 type  two  spaces  ")[0].event.text, " two  spaces  ");
-  EXPECT_EQ(Events("3 type #not a comment\r\n")[0].event.text, "#not a comment");
-  EXPECT_EQ(Events("3 type\tx")[0].event.text, "x");
-  EXPECT_EQ(Events("3   type   ")[0].event.text, "  ");
+  for (const auto& [line, text] : {std::pair{"3 type  two  spaces  ", " two  spaces  "},
+                                   {"3 type #not a comment\r\n", "#not a comment"},
+                                   {"3 type\tx", "x"}, {"3   type   ", "  "}}) {
+    EXPECT_EQ(Events(line)[0].event.text, text) << line;
+  }
 }
 
 TEST(Script, BadLinesSayWhereAndWhat) {

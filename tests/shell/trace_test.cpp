@@ -5,6 +5,7 @@
 
 #include <map>
 #include <sstream>
+#include <tuple>
 
 #include "platform/fatal_error.h"
 #include "platform/recording/recording_platform.h"
@@ -39,17 +40,12 @@ struct TraceTest : ::testing::Test {
 
 TEST_F(TraceTest, EachColumnShowsItsOwnField) {
   SimulationState& sim = game.sim;
-  sim.Speed = 0.1f;
-  sim.CraftAngle = 280;
-  sim.CraftAngleSigned = -80;
+  std::tie(sim.Speed, sim.CraftAngle, sim.CraftAngleSigned) = std::tuple(0.1f, 280, -80);
   sim.RedContact = true;
   sim.TintTicks = -7;
-  sim.AsteroidX = 1e-7f;
-  sim.AsteroidZ = 123456792;
+  std::tie(sim.AsteroidX, sim.AsteroidZ) = std::tuple(1e-7f, 123456792);
   sim.MenuItemState = {0, 1, 2, 0, 1};
-  sim.CycleRed = 0.5f;
-  sim.CycleGreen = 0.75f;
-  sim.CycleBlue = 0.125f;
+  std::tie(sim.CycleRed, sim.CycleGreen, sim.CycleBlue) = std::tuple(0.5f, 0.75f, 0.125f);
   game.graphics.Camera = {1, 2, 3, 4, 5, 6};
   game.best.NewRecordRank = 5;
   game.net.Label4 = "Порт закрыт";
@@ -80,21 +76,17 @@ TEST_F(TraceTest, EachColumnShowsItsOwnField) {
 }
 
 TEST_F(TraceTest, FailuresNameTheFile) {
-  try {
-    TraceWriter writer(dir.path() / "missing" / "trace.csv");
-    FAIL() << "no error";
-  } catch (const FatalError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("Не удаётся записать файл " +
-                                        (dir.path() / "missing" / "trace.csv").string()));
-  }
   // A full disk shows at the latest when the file is closed.
-  try {
-    TraceWriter writer("/dev/full");
-    writer.Row(1, game);
-    writer.Close();
-    FAIL() << "no error";
-  } catch (const FatalError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("Не удаётся записать файл /dev/full"));
+  for (const std::filesystem::path& path : {dir.path() / "missing" / "trace.csv",
+                                            std::filesystem::path("/dev/full")}) {
+    try {
+      TraceWriter writer(path);
+      writer.Row(1, game);
+      writer.Close();
+      ADD_FAILURE() << "no error for " << path;
+    } catch (const FatalError& error) {
+      EXPECT_THAT(error.what(), HasSubstr("Не удаётся записать файл " + path.string()));
+    }
   }
   // Left to the destructor, the same failure passes silently.
   EXPECT_NO_THROW({ TraceWriter writer("/dev/full"); });

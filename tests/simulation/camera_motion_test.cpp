@@ -11,10 +11,8 @@ namespace {
 
 TEST(PolarOffsetTest, RightAnglesAreExact) {
   const Polar up = PolarOffset(2, 90, 1, 1), ahead = PolarOffset(2, 0, 1, 1);
-  EXPECT_EQ(up.p1, 1.0);
-  EXPECT_EQ(up.p2, -1.0);
-  EXPECT_EQ(ahead.p1, 3.0);
-  EXPECT_EQ(ahead.p2, 1.0);
+  EXPECT_EQ(std::pair(up.p1, up.p2), std::pair(1.0, -1.0));
+  EXPECT_EQ(std::pair(ahead.p1, ahead.p2), std::pair(3.0, 1.0));
   EXPECT_EQ(PolarOffset(2, 180, 0, 0).p1, -2.0);
   EXPECT_EQ(PolarOffset(2, 270, 0, 0).p2, 2.0);
 }

@@ -51,10 +51,7 @@ class GameFlowTest : public ::testing::Test {
     ASSERT_EQ(sim().GameState, game_state::Race);
     ClearLog();
   }
-  void PlaceCraft(float distance, float speed) {
-    sim().Distance = distance;
-    sim().Speed = speed;
-  }
+  void PlaceCraft(float distance, float speed) { sim().Distance = distance, sim().Speed = speed; }
 
   test::LoadedGame g_;
 };
@@ -126,7 +123,6 @@ TEST_F(GameFlowTest, RStartsTheRaceAgainAtOnceFromTheLine) {
   ASSERT_GT(sim().Distance, 10);
   const int camera = sim().CameraMode;
   Tap(vk::R);
-  // Two ticks: the restarting one ran the race, the next one too.
   EXPECT_EQ(sim().GameState, game_state::Race);
   EXPECT_EQ(sim().Distance, 0);
   EXPECT_EQ(sim().Speed, 0);
@@ -152,13 +148,10 @@ TEST_F(GameFlowTest, AltEnterSwitchesFullScreenAndLeavesTheCamera) {
   KeyTranslator translator;
   for (const bool alt : {true, false}) {
     for (const InputEvent::Kind kind : {InputEvent::Kind::KeyDown, InputEvent::Kind::KeyUp}) {
-      InputEvent key;
-      key.kind = kind;
-      key.key = vk::Return;
-      key.alt = alt && kind == InputEvent::Kind::KeyDown;
-      for (const InputEvent& event : translator.Translate(key, g_.game.input.Controls, false)) {
+      const InputEvent key{.kind = kind, .key = vk::Return,
+                           .alt = alt && kind == InputEvent::Kind::KeyDown, .text = {}};
+      for (const InputEvent& event : translator.Translate(key, g_.game.input.Controls, false))
         DispatchEvent(g_.game, g_.services.keyboard, event);
-      }
       Ticks(1);
     }
     // Alt+Enter: full screen, the camera as it was; Enter alone: the camera.
@@ -211,8 +204,7 @@ TEST_F(GameFlowTest, ExitClosesAfterExactly20MenuTicksWhatever) {
   EXPECT_FALSE(g_.game.shell.Unloaded);
   Ticks(1);
   EXPECT_TRUE(g_.game.shell.Unloaded);
-  EXPECT_FALSE(g_.game.shell.Timer1Enabled);
-  EXPECT_FALSE(g_.game.shell.Timer2Enabled);
+  EXPECT_FALSE(g_.game.shell.Timer1Enabled || g_.game.shell.Timer2Enabled);
 }
 
 TEST_F(GameFlowTest, WithoutMusicTheMusicIsNeverTouched) {

@@ -21,9 +21,7 @@ class RacePhysicsTest : public ::testing::Test {
   SimulationState& sim() { return g_.game.sim; }
   HeldKeys& keys() { return g_.services.keyboard; }
 
-  void Ticks(int n) {
-    for (int i = 0; i < n; ++i) RacePhysics(game());
-  }
+  void Ticks(int n) { for (int i = 0; i < n; ++i) RacePhysics(game()); }
 
   test::LoadedGame g_;
 };
@@ -134,11 +132,11 @@ TEST_F(RacePhysicsTest, ThePickupIsTouchedFromHalfAUnitAheadAndTintsUntilTick301
     Ticks(1);
     return sim().TintActive;
   };
-  EXPECT_FALSE(touchedFrom(0.51f, 0));
-  EXPECT_TRUE(touchedFrom(-0.79f, 8));
-  EXPECT_FALSE(touchedFrom(-0.8f, 0));  // the single -0.8 lies below the double -0.8
-  EXPECT_FALSE(touchedFrom(0, 9));
-  EXPECT_TRUE(touchedFrom(0.5f, 0));
+  // The single -0.8 lies below the double -0.8.
+  const struct { float z, angle; bool touched; } cases[] = {
+      {0.51f, 0, false}, {-0.79f, 8, true}, {-0.8f, 0, false}, {0, 9, false}, {0.5f, 0, true}};
+  for (const auto& c : cases)
+    EXPECT_EQ(touchedFrom(c.z, c.angle), c.touched) << c.z << ' ' << c.angle;
   EXPECT_EQ(g_.services.log.calls.back(), "SetRenderState 139 0x00FF00FF");
   Ticks(299);
   EXPECT_TRUE(sim().TintActive);
