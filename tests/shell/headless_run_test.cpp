@@ -308,10 +308,10 @@ TEST_F(HeadlessRun, ARealWindowedSessionReplaysToTheSameTrace) {
                        QUILLMOOR_SOURCE_DIR "/tests/shell/data/windowed_session.sh",
                        QUILLMOOR_BINARY, Path("Data"), Path("session.txt"), Path("windowed.csv")});
   ASSERT_EQ(session.exitCode, 0) << session.err;
-  ExpectReplay({"--script", Path("session.txt"), "--ticks", "400", "--frame-every", "100"},
+  ExpectReplay({"--script", Path("session.txt"), "--ticks", "5000", "--frame-every", "100"},
                File("windowed.csv"));
-  // The keys at W's and D's places, as the game's keys.
-  for (const char* event : {" click ", " down W\n", " down D\n"}) {
+  // The keys at W's and D's places, as the game's keys, and the close.
+  for (const char* event : {" click ", " down W\n", " down D\n", " quit\n"}) {
     EXPECT_THAT(File("session.txt"), HasSubstr(event));
   }
 }
