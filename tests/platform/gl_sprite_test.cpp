@@ -14,6 +14,7 @@
 #include "platform/gl/gl_sprite_renderer.h"
 #include "platform/sdl/sdl_window.h"
 #include "support/driver_leaks.h"
+#include "support/skip_outside_ci.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -103,7 +104,7 @@ class GlSpriteTest : public testing::Test {
   }
 
   void SetUp() override {
-    if (!device_) GTEST_SKIP() << "no OpenGL device";
+    if (!device_) QUILLMOOR_SKIP_OUTSIDE_CI("no OpenGL device");
     device_->Clear(clear::Target | clear::ZBuffer, 0xFF000000, 1.0f, 0);
   }
 
@@ -212,7 +213,7 @@ TEST(GlHighDensity, EveryLogicalPixelBecomesTwoByTwo) {
   SDL_GLContext context = handle ? SDL_GL_CreateContext(handle) : nullptr;
   if (!context) {
     test::ResumeLeakChecks();
-    GTEST_SKIP() << "no OpenGL context";
+    QUILLMOOR_SKIP_OUTSIDE_CI("no OpenGL context");
   }
   {
     GlDevice device(handle, context, 400, 300, /*density=*/2, SwapMode::Off);

@@ -16,6 +16,7 @@
 #include "support/data_set.h"
 #include "support/run_program.h"
 #include "support/signal_measure.h"
+#include "support/skip_outside_ci.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {
@@ -301,7 +302,7 @@ TEST_F(HeadlessRun, QuitEndsTheRunBeforeItsTick) {
 // A session recorded in a real window replays headless to the same ticks.
 TEST_F(HeadlessRun, ARealWindowedSessionReplaysToTheSameTrace) {
   if (std::system("command -v xvfb-run >/dev/null && command -v xdotool >/dev/null") != 0) {
-    GTEST_SKIP() << "needs xvfb-run and xdotool";
+    QUILLMOOR_SKIP_OUTSIDE_CI("needs xvfb-run and xdotool");
   }
   const test::ProgramResult session = test::RunProgram(
       "/usr/bin/env", {"xvfb-run", "-a", "-s", "-screen 0 1024x768x24",
