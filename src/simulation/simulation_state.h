@@ -53,12 +53,12 @@ struct SimulationState {
 
   // Race physics
   float Speed = 0;
-  float Acceleration = 0.001f;
+  float Acceleration = 0;  // ResetRace gives this and AngleLimit their race values
   float Throttle = 0;
   std::uint8_t ThrottleState = 0;  // 0 coast, 1 accelerating, 2 braking
   float CraftAngle = 0;
   float CraftAngleSigned = 0;
-  float AngleLimit = 80;
+  float AngleLimit = 0;
   float TurnRate = 0;
   bool AtTopSpeed = false;
   float Distance = 0;
@@ -79,9 +79,9 @@ struct SimulationState {
   float AsteroidX = 0;
   float AsteroidZ = 0;
   bool PickupActive = false;
-  float PickupZ = 1;
+  float PickupZ = 0;  // with PickupAngleNorm, from ResetRace; nothing sets them before
   float PickupAngle = 0;
-  float PickupAngleNorm = 9;
+  float PickupAngleNorm = 0;
   bool TintActive = false;
   std::int16_t TintTicks = 0;
   bool GreenPadSoundLatch = false;

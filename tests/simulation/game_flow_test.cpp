@@ -56,6 +56,17 @@ class GameFlowTest : public ::testing::Test {
   test::LoadedGame g_;
 };
 
+// The start-up leaves the race values at zero; the first race sets them.
+TEST_F(GameFlowTest, RaceValuesComeWithTheFirstRaceNotTheStartUp) {
+  const auto values = [&] {
+    return std::vector<float>{sim().PickupZ, sim().PickupAngleNorm, sim().Acceleration,
+                              sim().AngleLimit};
+  };
+  EXPECT_THAT(values(), Each(0.0f));
+  BeginRace();
+  EXPECT_THAT(values(), ElementsAre(1.0f, 9.0f, 0.001f, 80.0f));
+}
+
 TEST_F(GameFlowTest, EscPausesOncePerPressAndResumes) {
   StartRace();
   g_.services.keyboard.Press(vk::Escape);
