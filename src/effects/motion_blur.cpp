@@ -8,6 +8,7 @@
 #include "frame/scene_race.h"
 #include "frame/scene_states.h"
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
 
@@ -41,7 +42,7 @@ void RenderToTexSub(Game& game) {
 
 void SpeedBlur(Game& game) {
   const GraphicsState& g = game.graphics;
-  const float s = static_cast<float>(double(game.sim.Speed) * 5.5);
+  const float s = Single(double(game.sim.Speed) * 5.5);
   const float width = g.ScreenWidth, height = g.ScreenHeight;
   std::int16_t k = 0;
   for (int alpha : kLayerAlphas) {

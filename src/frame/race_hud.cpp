@@ -10,6 +10,7 @@
 #include "frame/menu_screens.h"
 #include "graphics/text_drawing.h"
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
 
@@ -19,7 +20,7 @@ namespace {
 // degrees per unit of speed.
 void Speedometer(Game& game) {
   const float turn = (360.0f - game.sim.Speed * 135.0f) / 180.0f;
-  const auto needle = static_cast<float>(turn * 3.1415);
+  const auto needle = Single(turn * 3.1415);
   constexpr TexelRect kSource{0, 0, 256, 256};
   constexpr Vector2 kScaling{0.7f, 0.7f}, kAt{10, 380}, kCentre{89.6f, 89.6f};
   constexpr Argb kColour = PackArgb(200, 255, 255, 255);

@@ -3,12 +3,11 @@
 #include "frame/scene_painter.h"
 #include "graphics/angles.h"
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
 
 namespace {
-
-float Single(double value) { return static_cast<float>(value); }
 
 // The cycling colour, dimmed and pulsing.
 void ApplyMenuTint(ScenePainter& painter) {

@@ -4,6 +4,7 @@
 
 #include "graphics/vertex_buffer.h"
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
 
@@ -24,7 +25,7 @@ void ScenePainter::ApplyColour(float red, float green, float blue, float alpha) 
 }
 
 void ScenePainter::ApplyGrey(double level) {
-  const float grey = static_cast<float>(level);
+  const float grey = Single(level);
   ApplyColour(grey, grey, grey, MaterialColour.a);
 }
 

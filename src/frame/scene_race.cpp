@@ -3,12 +3,11 @@
 #include "frame/scene_painter.h"
 #include "frame/track_pads.h"
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
 
 namespace {
-
-float Single(double value) { return static_cast<float>(value); }
 
 // The pickup multiplies what lies behind it by its own colour.
 void WallPickup(ScenePainter& painter) {

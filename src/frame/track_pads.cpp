@@ -8,6 +8,7 @@
 #include "frame/scene_painter.h"
 #include "graphics/angles.h"
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
 
@@ -38,7 +39,7 @@ void TrackPads(ScenePainter& painter) {
     const float z = object.Dist - s.Distance;
     const float a = Radians(object.AngleNorm);
     s.ObjectSlots[1].World = Chain(Scaling(1.2f, 1.0f, 1.88f),
-                                   Translation(0, static_cast<float>(-2.65), z), RotationZ(a));
+                                   Translation(0, Single(-2.65), z), RotationZ(a));
     painter.device().SetTransform(TransformType::World, s.ObjectSlots[1].World);
     for (std::int32_t j = 0; j < pad.MaterialCount; ++j) {
       painter.device().SetMaterial(pad.Materials[std::size_t(j)]);

@@ -4,6 +4,7 @@
 
 #include "graphics/device_setup.h"
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
 
@@ -13,7 +14,7 @@ namespace {
 constexpr float kJump = 10;
 
 float Ahead(float previous, float last, float fraction) {
-  return static_cast<float>(double(last) + double(fraction) * (double(last) - double(previous)));
+  return Single(double(last) + double(fraction) * (double(last) - double(previous)));
 }
 
 // The same, left as it is across a jump.
@@ -25,7 +26,7 @@ float AheadUnlessJump(float previous, float last, float fraction) {
 float AheadAngle(float previous, float last, float fraction) {
   double turn = double(last) - double(previous);
   turn = std::remainder(turn, 360.0);
-  return static_cast<float>(double(last) + double(fraction) * turn);
+  return Single(double(last) + double(fraction) * turn);
 }
 
 void Apply(Game& game, const MotionSample& m) {

@@ -12,6 +12,7 @@
 #include "shell/game.h"
 #include "simulation/game_tick.h"
 #include "simulation/race_control.h"
+#include "simulation/single_precision.h"
 #include "sound/sound_setup.h"
 
 namespace quillmoor {
@@ -105,7 +106,7 @@ void Form_Load(Game& game) {
     g.ViewWidth = g.FullScreenWidth;
     g.ViewHeight = g.FullScreenHeight;
   }
-  g.AspectRatio = static_cast<float>(double(g.ViewWidth) / double(g.ViewHeight));
+  g.AspectRatio = Single(double(g.ViewWidth) / double(g.ViewHeight));
   // 18. One menu tick before the first frame.
   MenuTick(game);
   // 19. Matrices.

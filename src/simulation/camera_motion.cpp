@@ -3,15 +3,9 @@
 #include <cmath>
 
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
-
-namespace {
-
-// value + step worked in double, stored as a single.
-float Add(float value, double step) { return static_cast<float>(double(value) + step); }
-
-}  // namespace
 
 Polar PolarOffset(double d, double a, double b1, double b2) {
   double cosine = 0, sine = 0;
@@ -33,12 +27,12 @@ Polar PolarOffset(double d, double a, double b1, double b2) {
 
 void PlaceChaseCamera(Game& game) {
   CameraPoints& c = game.graphics.Camera;
-  c.EyeZ = static_cast<float>(-0.85);
+  c.EyeZ = Single(-0.85);
   c.AtZ = 0;
   game.sim.ChaseAngle = game.sim.CraftAngle;
   const Polar p = PolarOffset(-2.4, game.sim.ChaseAngle, 0, 0);
-  c.EyeY = c.AtY = static_cast<float>(p.p1);
-  c.EyeX = c.AtX = static_cast<float>(p.p2);
+  c.EyeY = c.AtY = Single(p.p1);
+  c.EyeX = c.AtX = Single(p.p2);
 }
 
 void PlaceMenuCamera(Game& game) {
@@ -50,19 +44,19 @@ bool FlyInStep(Game& game) {
   CameraPoints& c = game.graphics.Camera;
   constexpr double kTubeY = -2.4, kArrivalZ = -0.8;
   game.sim.MenuViewParked = false;
-  c.EyeX = Add(c.EyeX, 0.1);
+  c.EyeX = Single(double(c.EyeX) + 0.1);
   if (c.EyeX >= 0) c.EyeX = 0;
-  c.EyeY = Add(c.EyeY, -0.1);
-  if (c.EyeY <= kTubeY) c.EyeY = static_cast<float>(kTubeY);
-  c.EyeZ = Add(c.EyeZ, 0.06);
+  c.EyeY = Single(double(c.EyeY) - 0.1);
+  if (c.EyeY <= kTubeY) c.EyeY = Single(kTubeY);
+  c.EyeZ = Single(double(c.EyeZ) + 0.06);
   if (c.EyeZ >= kArrivalZ) {
-    c.EyeZ = static_cast<float>(kArrivalZ);
+    c.EyeZ = Single(kArrivalZ);
     return true;
   }
   c.AtX = 0;
-  c.AtY = Add(c.AtY, -0.2);
-  if (c.AtY <= kTubeY) c.AtY = static_cast<float>(kTubeY);
-  c.AtZ = Add(c.AtZ, 0.2);
+  c.AtY = Single(double(c.AtY) - 0.2);
+  if (c.AtY <= kTubeY) c.AtY = Single(kTubeY);
+  c.AtZ = Single(double(c.AtZ) + 0.2);
   if (c.AtZ >= 1) c.AtZ = 1;
   return false;
 }
@@ -70,22 +64,22 @@ bool FlyInStep(Game& game) {
 void MenuFlyerStep(SimulationState& sim) {
   Point3& flyer = sim.FlyerPos;
   const Polar p = PolarOffset(0.02, 198, flyer.X, flyer.Z);
-  flyer.X = static_cast<float>(p.p1);
-  flyer.Z = static_cast<float>(p.p2);
+  flyer.X = Single(p.p1);
+  flyer.Z = Single(p.p2);
   if (flyer.X < -12) flyer = Point3{10, 6, -14};
 }
 
 void MenuPulseStep(SimulationState& sim) {
   if (!sim.MenuPulseFalling) {
-    sim.MenuPulse = Add(sim.MenuPulse, 0.003);
+    sim.MenuPulse = Single(double(sim.MenuPulse) + 0.003);
     if (sim.MenuPulse > 0.3) {
-      sim.MenuPulse = Add(sim.MenuPulse, -0.006);
+      sim.MenuPulse = Single(double(sim.MenuPulse) - 0.006);
       sim.MenuPulseFalling = true;
     }
   } else {
-    sim.MenuPulse = Add(sim.MenuPulse, -0.003);
+    sim.MenuPulse = Single(double(sim.MenuPulse) - 0.003);
     if (sim.MenuPulse < 0) {
-      sim.MenuPulse = Add(sim.MenuPulse, 0.006);
+      sim.MenuPulse = Single(double(sim.MenuPulse) + 0.006);
       sim.MenuPulseFalling = false;
     }
   }
@@ -100,9 +94,9 @@ void StartColourCycle(SimulationState& sim, std::uint8_t phase) {
   };
   const Colour& colour = kPhaseColours[phase - 1];
   sim.TintPhase = phase;
-  sim.CycleRed = static_cast<float>(colour.red);
-  sim.CycleGreen = static_cast<float>(colour.green);
-  sim.CycleBlue = static_cast<float>(colour.blue);
+  sim.CycleRed = Single(colour.red);
+  sim.CycleGreen = Single(colour.green);
+  sim.CycleBlue = Single(colour.blue);
 }
 
 void CycleColour(SimulationState& sim) {

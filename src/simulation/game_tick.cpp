@@ -10,6 +10,7 @@
 #include "simulation/camera_motion.h"
 #include "simulation/race_control.h"
 #include "simulation/race_physics.h"
+#include "simulation/single_precision.h"
 #include "simulation/track_contacts.h"
 #include "sound/sound_files.h"
 
@@ -73,7 +74,7 @@ void RaceTick(Game& game) {
   SimulationState& s = game.sim;
   RacePhysics(game);
   PlaceChaseCamera(game);
-  s.ObjectSlots[3].Y = static_cast<float>(double(s.LiftOffset) - 2.57);
+  s.ObjectSlots[3].Y = Single(double(s.LiftOffset) - 2.57);
   PlayPadSounds(game);
   game.platform.sound.SetFrequency(sound_file::Engine, EnginePitch(s));
   s.ObjectSlots[3].Angle = s.CraftAngle;

@@ -6,6 +6,7 @@
 #include "input/cursor.h"
 #include "shell/game.h"
 #include "simulation/camera_motion.h"
+#include "simulation/single_precision.h"
 #include "sound/sound_files.h"
 
 namespace quillmoor {
@@ -141,7 +142,7 @@ void ResumeRace(Game& game) {
 }
 
 void StartRace(Game& game) {
-  game.graphics.Camera.EyeZ = static_cast<float>(-0.8);
+  game.graphics.Camera.EyeZ = Single(-0.8);
   game.platform.sound.Play(sound_file::RaceStart, /*looping=*/false);
   game.platform.sound.SetVolume(sound_file::RaceStart, kQuieter);
   game.platform.sound.Play(sound_file::Engine, /*looping=*/true);

@@ -2,6 +2,7 @@
 
 #include "shell/game.h"
 #include "simulation/race_control.h"
+#include "simulation/single_precision.h"
 #include "simulation/track_contacts.h"
 
 namespace quillmoor {
@@ -10,7 +11,7 @@ namespace {
 
 namespace throttle {
 constexpr float Coast = 0, Accelerate = 1.0f, Brake = -5.0f;
-const float SoftBrake = static_cast<float>(-0.7);
+const float SoftBrake = Single(-0.7);
 }  // namespace throttle
 
 constexpr float kTopSpeed = 2;
@@ -69,9 +70,9 @@ void UpdateSpeed(SimulationState& s) {
 }
 
 void ExhaustFlicker(SimulationState& s) {
-  if (!s.FlickerFalling) s.Flicker = static_cast<float>(double(s.Flicker) + kFlickerStep);
+  if (!s.FlickerFalling) s.Flicker = Single(double(s.Flicker) + kFlickerStep);
   if (s.Flicker > 0.1f) s.FlickerFalling = true;
-  if (s.FlickerFalling) s.Flicker = static_cast<float>(double(s.Flicker) - kFlickerStep);
+  if (s.FlickerFalling) s.Flicker = Single(double(s.Flicker) - kFlickerStep);
   if (s.Flicker < 0) s.FlickerFalling = false;
 }
 
@@ -95,7 +96,7 @@ void RacePhysics(Game& game) {
   SimulationState& s = game.sim;
   s.Throttle = throttle::Coast;
   s.ThrottleState = 0;
-  if (s.Distance < kFinishLine) s.RaceTime = static_cast<float>(double(s.RaceTime) + kClockStep);
+  if (s.Distance < kFinishLine) s.RaceTime = Single(double(s.RaceTime) + kClockStep);
 
   s.VisibleCount = 0;
   s.GreenContact = false;
@@ -114,7 +115,7 @@ void RacePhysics(Game& game) {
   if (s.TurnRate > kMaxTurnRate) s.TurnRate = kMaxTurnRate;
   s.Distance += s.Speed;
   if (s.Speed <= 0.02f) s.LiftOffset = s.Speed;
-  game.graphics.FieldOfView = static_cast<float>(double(s.Speed) * 3.5 + 45);
+  game.graphics.FieldOfView = Single(double(s.Speed) * 3.5 + 45);
 
   ExhaustFlicker(s);
   BlinkStep(s);

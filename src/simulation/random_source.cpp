@@ -4,12 +4,13 @@
 #include <cmath>
 
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
 
 void RandomSource::Randomize(double timeOfDay) {
   // The time as a single, like the seconds-since-midnight timer it stands for.
-  engine_.seed(std::bit_cast<std::uint32_t>(static_cast<float>(timeOfDay)));
+  engine_.seed(std::bit_cast<std::uint32_t>(Single(timeOfDay)));
 }
 
 double RandomSource::Rnd() {

@@ -4,6 +4,7 @@
 
 #include "graphics/device_setup.h"
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 #include "sound/sound_files.h"
 
 namespace quillmoor {
@@ -30,8 +31,8 @@ void ScanPads(Game& game) {
   SimulationState& s = game.sim;
   const float windowNear = s.Distance - 1.0f;
   const float windowFar = s.Distance + 90.0f;
-  const float contactNear = static_cast<float>(double(s.Distance) - 0.7);
-  const float contactFar = static_cast<float>(double(s.Distance) + 1.3);
+  const float contactNear = Single(double(s.Distance) - 0.7);
+  const float contactFar = Single(double(s.Distance) + 1.3);
   const float angleLow = s.CraftAngleSigned - 12.0f;
   const float angleHigh = s.CraftAngleSigned + 12.0f;
 
@@ -41,7 +42,7 @@ void ScanPads(Game& game) {
     if (pad.Dist < windowNear || pad.Dist > windowFar) continue;
     // Pads beyond the list's room still act; they are only not drawn.
     if (s.VisibleCount < kMaxVisibleObjects) {
-      s.VisibleObjects[++s.VisibleCount] = static_cast<float>(i);
+      s.VisibleObjects[++s.VisibleCount] = Single(i);
     }
     if (pad.Dist >= contactNear && pad.Dist <= contactFar && pad.Angle >= angleLow &&
         pad.Angle <= angleHigh) {
@@ -60,14 +61,14 @@ void PlayPadSounds(Game& game) {
 void AsteroidStep(Game& game) {
   SimulationState& s = game.sim;
   if (s.AsteroidActive) {
-    s.AsteroidZ = static_cast<float>(double(s.AsteroidZ - s.Speed) - 0.2);
+    s.AsteroidZ = Single(double(s.AsteroidZ - s.Speed) - 0.2);
     if (s.AsteroidZ < -2) s.AsteroidActive = false;
     return;
   }
   s.AsteroidActive = true;
   s.AsteroidZ = 120;
   RandomizeFromGameTime(game);
-  s.AsteroidX = static_cast<float>(std::floor(s.Random.Rnd() * 11) + 1 - 6);
+  s.AsteroidX = Single(std::floor(s.Random.Rnd() * 11) + 1 - 6);
 }
 
 void PickupStep(Game& game) {

@@ -1,27 +1,26 @@
 #include "simulation/update_scene.h"
 
-
 #include "graphics/angles.h"
 #include "shell/game.h"
+#include "simulation/single_precision.h"
 
 namespace quillmoor {
 
 namespace {
 
-float Less(double a, float b) { return static_cast<float>(a - double(b)); }
-
 // The exhaust glow's size: larger at full throttle, flickering, fixed at rest.
 Matrix GlowScaling(const SimulationState& s) {
   if (s.Speed == 0) return Scaling(0.9f, 0.5f, 1);
-  if (s.ThrottleState == 1) return Scaling(Less(1.1, s.Flicker), Less(0.8, s.Flicker), 1);
-  return Scaling(Less(0.9, s.Flicker), Less(0.6, s.Flicker), 1);
+  const double flicker = s.Flicker;
+  if (s.ThrottleState == 1) return Scaling(Single(1.1 - flicker), Single(0.8 - flicker), 1);
+  return Scaling(Single(0.9 - flicker), Single(0.6 - flicker), 1);
 }
 
 }  // namespace
 
 void UpdateScene(Game& game) {
   SimulationState& s = game.sim;
-  const float timer = static_cast<float>(game.platform.clock.TimeOfDay());
+  const float timer = Single(game.platform.clock.TimeOfDay());
   const Placement& craft = s.ObjectSlots[3];
   const Matrix roll = RotationZ(Radians(craft.Angle));
   const float y3 = craft.Y;
@@ -37,11 +36,11 @@ void UpdateScene(Game& game) {
   s.TunnelSlots[0].World = Translation(0, 0, 40);
   // 4. The exhaust glow behind the craft.
   s.ObjectSlots[0].World =
-      Chain(GlowScaling(s), Translation(0, y3, static_cast<float>(-0.27)), roll);
+      Chain(GlowScaling(s), Translation(0, y3, Single(-0.27)), roll);
   // 5. The marker lights either side of it.
   const Matrix lightSize = Chain(Scaling(0.006f, 0.006f, 1), RotationX(Radians(70)));
-  const float lightY = static_cast<float>(double(y3) - 0.018);
-  const float lightX = static_cast<float>(0.135), lightZ = static_cast<float>(-0.187);
+  const float lightY = Single(double(y3) - 0.018);
+  const float lightX = Single(0.135), lightZ = Single(-0.187);
   s.ObjectSlots[2].World = Chain(lightSize, Translation(lightX, lightY, lightZ), roll);
   s.ObjectSlots[4].World = Chain(lightSize, Translation(-lightX, lightY, lightZ), roll);
   // 6. The asteroid, one turn a radian a second.
@@ -53,12 +52,12 @@ void UpdateScene(Game& game) {
   // 8. The wall pickup, spinning on the wall at its angle and distance.
   s.ObjectSlots[8].World =
       Chain(Scaling(0.04f, 0.04f, 0.04f), RotationY(timer),
-             Translation(0, static_cast<float>(-2.6), 0), RotationZ(Radians(s.PickupAngleNorm)),
+             Translation(0, Single(-2.6), 0), RotationZ(Radians(s.PickupAngleNorm)),
              Translation(0, 0, s.PickupZ));
   // 9. The station, stood up, turning slowly, tilted.
   s.StationSpin = timer / 6;
   s.ObjectSlots[9].World =
-      Chain(Scaling(0.05f, 0.05f, 0.05f), RotationX(static_cast<float>(-1.57075)),
+      Chain(Scaling(0.05f, 0.05f, 0.05f), RotationX(Single(-1.57075)),
              RotationY(s.StationSpin), RotationX(Radians(15)),
              Translation(s.StationPos.X, s.StationPos.Y, s.StationPos.Z));
 }
