@@ -2,20 +2,13 @@
 
 #include <charconv>
 #include <concepts>
+#include <string>
 
 #include "shell/game.h"
 
 namespace quillmoor {
 
 namespace {
-
-constexpr std::string_view kHeader =
-    "tick,GameState,CameraMode,Speed,Distance,RaceTime,CraftAngle,CraftAngleSigned,ThrottleState,"
-    "TurnRate,FieldOfView,LiftOffset,AtTopSpeed,GreenContact,RedContact,VisibleCount,"
-    "PickupActive,PickupZ,PickupAngle,TintActive,TintTicks,AsteroidActive,AsteroidX,AsteroidZ,"
-    "BlinkOn,Flicker,EyeX,EyeY,EyeZ,AtX,AtY,AtZ,MenuItemState,MenuVisible,IntroActive,"
-    "CanContinue,Exiting,ShowRaceResult,NewRecordRank,MenuPulse,TintPhase,CycleRed,CycleGreen,"
-    "CycleBlue,FlyerX,FlyerZ,Label4\n";
 
 // Each value is followed by a comma; the row's last one becomes the line end.
 template <std::floating_point T>
@@ -43,63 +36,100 @@ void Put(std::string& row, T value) {
   row += ',';
 }
 
+// The link's status text, which never holds a comma.
+void Put(std::string& row, const std::string& text) {
+  row += text;
+  row += ',';
+}
+
+// The menu items' states as one number, item 0 first.
+void PutMenuItems(std::string& row, const SimulationState& sim) {
+  for (const std::uint8_t state : sim.MenuItemState) AppendWhole(row, state);
+  row += ',';
+}
+
+// A trace column: its name in the header and how its value is written.
+struct Column {
+  std::string_view name;
+  void (*put)(std::string& row, const Game& game);
+};
+
+// A column named after the game's own field.
+#define QUILLMOOR_COLUMN(name, value) \
+  Column { name, [](std::string& row, const Game& game) { Put(row, value); } }
+#define QUILLMOOR_SIM(field) QUILLMOOR_COLUMN(#field, game.sim.field)
+#define QUILLMOOR_CAMERA(field) QUILLMOOR_COLUMN(#field, game.graphics.Camera.field)
+
+const Column kColumns[] = {
+    QUILLMOOR_SIM(GameState),
+    QUILLMOOR_SIM(CameraMode),
+    QUILLMOOR_SIM(Speed),
+    QUILLMOOR_SIM(Distance),
+    QUILLMOOR_SIM(RaceTime),
+    QUILLMOOR_SIM(CraftAngle),
+    QUILLMOOR_SIM(CraftAngleSigned),
+    QUILLMOOR_SIM(ThrottleState),
+    QUILLMOOR_SIM(TurnRate),
+    QUILLMOOR_COLUMN("FieldOfView", game.graphics.FieldOfView),
+    QUILLMOOR_SIM(LiftOffset),
+    QUILLMOOR_SIM(AtTopSpeed),
+    QUILLMOOR_SIM(GreenContact),
+    QUILLMOOR_SIM(RedContact),
+    QUILLMOOR_SIM(VisibleCount),
+    QUILLMOOR_SIM(PickupActive),
+    QUILLMOOR_SIM(PickupZ),
+    QUILLMOOR_SIM(PickupAngle),
+    QUILLMOOR_SIM(TintActive),
+    QUILLMOOR_SIM(TintTicks),
+    QUILLMOOR_SIM(AsteroidActive),
+    QUILLMOOR_SIM(AsteroidX),
+    QUILLMOOR_SIM(AsteroidZ),
+    QUILLMOOR_SIM(BlinkOn),
+    QUILLMOOR_SIM(Flicker),
+    QUILLMOOR_CAMERA(EyeX),
+    QUILLMOOR_CAMERA(EyeY),
+    QUILLMOOR_CAMERA(EyeZ),
+    QUILLMOOR_CAMERA(AtX),
+    QUILLMOOR_CAMERA(AtY),
+    QUILLMOOR_CAMERA(AtZ),
+    {"MenuItemState", [](std::string& row, const Game& game) { PutMenuItems(row, game.sim); }},
+    QUILLMOOR_SIM(MenuVisible),
+    QUILLMOOR_SIM(IntroActive),
+    QUILLMOOR_SIM(CanContinue),
+    QUILLMOOR_SIM(Exiting),
+    QUILLMOOR_SIM(ShowRaceResult),
+    QUILLMOOR_COLUMN("NewRecordRank", game.best.NewRecordRank),
+    QUILLMOOR_SIM(MenuPulse),
+    QUILLMOOR_SIM(TintPhase),
+    QUILLMOOR_SIM(CycleRed),
+    QUILLMOOR_SIM(CycleGreen),
+    QUILLMOOR_SIM(CycleBlue),
+    QUILLMOOR_COLUMN("FlyerX", game.sim.FlyerPos.X),
+    QUILLMOOR_COLUMN("FlyerZ", game.sim.FlyerPos.Z),
+    QUILLMOOR_COLUMN("Label4", game.net.Label4),
+};
+
+#undef QUILLMOOR_CAMERA
+#undef QUILLMOOR_SIM
+#undef QUILLMOOR_COLUMN
+
+std::string Header() {
+  std::string header = "tick";
+  for (const Column& column : kColumns) (header += ',') += column.name;
+  return header + '\n';
+}
+
 }  // namespace
 
 TraceWriter::TraceWriter(const std::filesystem::path& path) : file_(path) {
-  file_.Write(kHeader);
+  file_.Write(Header());
 }
 
 void TraceWriter::Row(std::int64_t tick, const Game& game) {
-  const SimulationState& sim = game.sim;
-  const CameraPoints& camera = game.graphics.Camera;
   row_.clear();
   Put(row_, tick);
-  Put(row_, sim.GameState);
-  Put(row_, sim.CameraMode);
-  Put(row_, sim.Speed);
-  Put(row_, sim.Distance);
-  Put(row_, sim.RaceTime);
-  Put(row_, sim.CraftAngle);
-  Put(row_, sim.CraftAngleSigned);
-  Put(row_, sim.ThrottleState);
-  Put(row_, sim.TurnRate);
-  Put(row_, game.graphics.FieldOfView);
-  Put(row_, sim.LiftOffset);
-  Put(row_, sim.AtTopSpeed);
-  Put(row_, sim.GreenContact);
-  Put(row_, sim.RedContact);
-  Put(row_, sim.VisibleCount);
-  Put(row_, sim.PickupActive);
-  Put(row_, sim.PickupZ);
-  Put(row_, sim.PickupAngle);
-  Put(row_, sim.TintActive);
-  Put(row_, sim.TintTicks);
-  Put(row_, sim.AsteroidActive);
-  Put(row_, sim.AsteroidX);
-  Put(row_, sim.AsteroidZ);
-  Put(row_, sim.BlinkOn);
-  Put(row_, sim.Flicker);
-  for (const float value :
-       {camera.EyeX, camera.EyeY, camera.EyeZ, camera.AtX, camera.AtY, camera.AtZ}) {
-    Put(row_, value);
-  }
-  for (const std::uint8_t state : sim.MenuItemState) AppendWhole(row_, state);  // item 0 first
-  row_ += ',';
-  Put(row_, sim.MenuVisible);
-  Put(row_, sim.IntroActive);
-  Put(row_, sim.CanContinue);
-  Put(row_, sim.Exiting);
-  Put(row_, sim.ShowRaceResult);
-  Put(row_, game.best.NewRecordRank);
-  Put(row_, sim.MenuPulse);
-  Put(row_, sim.TintPhase);
-  Put(row_, sim.CycleRed);
-  Put(row_, sim.CycleGreen);
-  Put(row_, sim.CycleBlue);
-  Put(row_, sim.FlyerPos.X);
-  Put(row_, sim.FlyerPos.Z);
-  row_ += game.net.Label4;  // the link's status text, never holding a comma
-  row_ += '\n';
+  for (const Column& column : kColumns) column.put(row_, game);
+  row_.back() = '\n';
   file_.Write(row_);
 }
 
