@@ -66,7 +66,7 @@ void MenuFlyerStep(SimulationState& sim) {
   const Polar p = PolarOffset(0.02, 198, flyer.X, flyer.Z);
   flyer.X = Single(p.p1);
   flyer.Z = Single(p.p2);
-  if (flyer.X < -12) flyer = Point3{10, 6, -14};
+  if (flyer.X < -12) flyer = kFlyerStart;
 }
 
 void MenuPulseStep(SimulationState& sim) {

@@ -17,7 +17,7 @@ constexpr std::int32_t kQuieter = -400;  // hundredths of a decibel
 
 bool MusicOn(const Game& game) { return game.shell.MusicOn == 1; }
 
-void PlaceTunnelPieces(SimulationState& s) { s.TunnelSegZ = {0, 0, 30, 60, 90, 120}; }
+void PlaceTunnelPieces(SimulationState& s) { s.TunnelSegZ = kTunnelStart; }
 
 // The menu music gives way to the race music.
 void SwitchToRaceMusic(Game& game) {
@@ -36,8 +36,8 @@ void ShowRaceResult(Game& game) {
 
 void InitScene(Game& game) {
   SimulationState& s = game.sim;
-  s.FlyerPos = Point3{10, 6, -14};
-  s.StationPos = Point3{-1, 5.8f, -9};
+  s.FlyerPos = kFlyerStart;
+  s.StationPos = kStationStart;
   s.ExitTicks = 0;
   s.Exiting = false;
   s.MenuVisible = true;
@@ -46,7 +46,7 @@ void InitScene(Game& game) {
   s.MenuPulseFalling = false;
   RandomizeFromGameTime(game);
   StartColourCycle(s, static_cast<std::uint8_t>(std::floor(s.Random.Rnd() * 6) + 1));
-  s.CycleStep = 0.0001f;
+  s.CycleStep = kCycleStep;
 }
 
 void ResetRace(Game& game) {

@@ -30,6 +30,12 @@ struct Point3 {
   float X = 0, Y = 0, Z = 0;
 };
 
+// Start values that the start-up, a new race or the menu set again.
+inline constexpr Point3 kFlyerStart{10, 6, -14};  // and again once it has flown past
+inline constexpr Point3 kStationStart{-1, 5.8f, -9};
+inline constexpr std::array<float, 6> kTunnelStart{0, 0, 30, 60, 90, 120};  // 1..5
+inline constexpr float kCycleStep = 0.0001f;
+
 // The race, the menu, the cameras and the ambient motion: everything the
 // game tick moves.
 struct SimulationState {
@@ -64,7 +70,7 @@ struct SimulationState {
   float Distance = 0;
   float RaceTime = 0;
   float LiftOffset = 0;
-  std::array<float, 6> TunnelSegZ{0, 0, 30, 60, 90, 120};  // 1..5
+  std::array<float, 6> TunnelSegZ = kTunnelStart;
   float Flicker = 0;
   bool FlickerFalling = false;
   std::int16_t BlinkCounter = 0;
@@ -90,14 +96,14 @@ struct SimulationState {
   // Cameras and ambient motion
   float ChaseAngle = 0;
   bool MenuViewParked = false;
-  Point3 FlyerPos{10, 6, -14};
-  Point3 StationPos{-1, 5.8f, -9};
+  Point3 FlyerPos = kFlyerStart;
+  Point3 StationPos = kStationStart;
   float StationSpin = 0;  // radians
   float MenuPulse = 0;
   bool MenuPulseFalling = false;
   std::uint8_t TintPhase = 1;
   float CycleRed = 1, CycleGreen = 1, CycleBlue = 1;
-  float CycleStep = 0.0001f;
+  float CycleStep = kCycleStep;
 
   RandomSource Random;
 
