@@ -12,11 +12,11 @@
 
 #include "platform/recording/recording_platform.h"
 #include "scratch_dir.h"
-#include "shell/game.h"
 #include "shell/main_loop.h"
 #include "shell/script.h"
 #include "shell/startup.h"
 #include "shell/trace.h"
+#include "state/game.h"
 #include "support/frame_measures.h"
 
 namespace quillmoor {

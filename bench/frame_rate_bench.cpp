@@ -22,10 +22,10 @@
 #include "platform/gl/silent_gl_platform.h"
 #include "platform/recording/recording_platform.h"
 #include "shell/frame_tick.h"
-#include "shell/game.h"
 #include "shell/startup.h"
 #include "simulation/game_tick.h"
 #include "simulation/race_control.h"
+#include "state/game.h"
 
 namespace quillmoor {
 namespace {

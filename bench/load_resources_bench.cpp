@@ -6,11 +6,11 @@
 #include <chrono>
 
 #include "graphics/device_setup.h"
-#include "platform/gl/silent_gl_platform.h"
 #include "graphics/resources.h"
+#include "platform/gl/silent_gl_platform.h"
 #include "scratch_dir.h"
-#include "shell/game.h"
 #include "spawn.h"
+#include "state/game.h"
 
 namespace quillmoor {
 namespace {

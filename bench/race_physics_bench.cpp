@@ -7,9 +7,9 @@
 
 #include "graphics/device_setup.h"
 #include "platform/recording/recording_platform.h"
-#include "shell/game.h"
 #include "simulation/race_control.h"
 #include "simulation/race_physics.h"
+#include "state/game.h"
 
 namespace quillmoor {
 namespace {

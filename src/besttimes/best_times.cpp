@@ -8,7 +8,7 @@
 #include "besttimes/table_journal.h"
 #include "input/name_entry.h"
 #include "platform/files.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "besttimes/best_times_state.h"
+#include "state/best_times_state.h"
 
 namespace quillmoor {
 

@@ -7,8 +7,8 @@
 #include "frame/scene_painter.h"
 #include "frame/scene_race.h"
 #include "frame/scene_states.h"
-#include "shell/game.h"
-#include "simulation/single_precision.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

@@ -5,7 +5,7 @@
 #include "frame/race_hud.h"
 #include "frame/scene.h"
 #include "frame/scene_states.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -1,6 +1,6 @@
 #include "frame/hud_drawing.h"
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -9,7 +9,7 @@
 #include "frame/page_best_times.h"
 #include "frame/page_credits.h"
 #include "graphics/text_drawing.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

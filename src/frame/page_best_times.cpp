@@ -5,7 +5,7 @@
 #include "frame/hud_drawing.h"
 #include "frame/hud_time_text.h"
 #include "graphics/text_drawing.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

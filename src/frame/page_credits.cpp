@@ -2,7 +2,7 @@
 
 #include "frame/hud_drawing.h"
 #include "graphics/text_drawing.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

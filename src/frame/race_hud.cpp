@@ -9,8 +9,8 @@
 #include "frame/hud_time_text.h"
 #include "frame/menu_screens.h"
 #include "graphics/text_drawing.h"
-#include "shell/game.h"
-#include "simulation/single_precision.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

@@ -3,8 +3,8 @@
 #include <cstddef>
 
 #include "graphics/vertex_buffer.h"
-#include "shell/game.h"
-#include "simulation/single_precision.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

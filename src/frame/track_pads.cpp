@@ -7,8 +7,8 @@
 
 #include "frame/scene_painter.h"
 #include "graphics/angles.h"
-#include "shell/game.h"
-#include "simulation/single_precision.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

@@ -2,7 +2,7 @@
 
 #include "graphics/angles.h"
 #include "graphics/text_drawing.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

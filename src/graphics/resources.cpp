@@ -6,7 +6,7 @@
 #include "platform/files.h"
 #include "platform/image_file.h"
 #include "platform/model_file.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -1,6 +1,6 @@
 #include "graphics/text_drawing.h"
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -1,6 +1,6 @@
 #include "graphics/vertex_buffer.h"
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

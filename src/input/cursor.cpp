@@ -1,6 +1,6 @@
 #include "input/cursor.h"
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

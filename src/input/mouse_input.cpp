@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "input/name_entry.h"
-#include "shell/game.h"
 #include "simulation/race_control.h"
 #include "sound/sound_files.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

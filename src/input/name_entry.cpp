@@ -5,7 +5,7 @@
 
 #include "besttimes/best_times.h"
 #include "besttimes/windows1251.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -8,7 +8,7 @@
 #include "input/cursor.h"
 #include "input/pad_menu.h"
 #include "input/pad_name_entry.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -5,7 +5,7 @@
 #include "input/cursor.h"
 #include "input/mouse_input.h"
 #include "input/pad_controls.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

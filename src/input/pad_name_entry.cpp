@@ -7,7 +7,7 @@
 #include "input/name_entry.h"
 #include "input/pad_controls.h"
 #include "platform/utf8.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

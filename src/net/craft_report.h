@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "simulation/placement.h"
+#include "state/placement.h"
 
 namespace quillmoor {
 

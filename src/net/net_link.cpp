@@ -11,7 +11,7 @@
 
 #include "net/craft_report.h"
 #include "platform/output_file.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

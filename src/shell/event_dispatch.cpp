@@ -3,7 +3,7 @@
 #include "input/mouse_input.h"
 #include "input/name_entry.h"
 #include "input/pad_input.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "graphics/device_setup.h"
-#include "shell/game.h"
-#include "simulation/single_precision.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "graphics/graphics_state.h"
-#include "simulation/simulation_state.h"
+#include "state/graphics_state.h"
+#include "state/simulation_state.h"
 
 namespace quillmoor {
 

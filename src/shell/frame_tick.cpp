@@ -2,8 +2,8 @@
 
 #include "effects/motion_blur.h"
 #include "frame/draw_frame.h"
-#include "shell/game.h"
 #include "simulation/update_scene.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <optional>
 
+#include "input/key_bindings.h"
+#include "net/net_link.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/image.h"
 #include "platform/input.h"
-#include "input/key_bindings.h"
-#include "net/net_link.h"
 #include "shell/event_dispatch.h"
 #include "shell/frame_motion.h"
 #include "shell/frame_tick.h"
-#include "shell/game.h"
 #include "shell/session_recorder.h"
 #include "shell/tick_scheduler.h"
 #include "shell/trace.h"
 #include "simulation/game_tick.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -2,8 +2,8 @@
 
 #include "input/cursor.h"
 #include "net/net_link.h"
-#include "shell/game.h"
 #include "sound/sound_files.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -9,11 +9,11 @@
 #include "graphics/vertex_buffer.h"
 #include "platform/files.h"
 #include "settings/config_file.h"
-#include "shell/game.h"
 #include "simulation/game_tick.h"
 #include "simulation/race_control.h"
-#include "simulation/single_precision.h"
 #include "sound/sound_setup.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

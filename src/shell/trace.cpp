@@ -4,7 +4,7 @@
 #include <concepts>
 #include <string>
 
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -6,13 +6,13 @@
 #include "besttimes/best_times.h"
 #include "graphics/device_setup.h"
 #include "net/net_link.h"
-#include "shell/game.h"
 #include "simulation/camera_motion.h"
 #include "simulation/race_control.h"
 #include "simulation/race_physics.h"
-#include "simulation/single_precision.h"
 #include "simulation/track_contacts.h"
 #include "sound/sound_files.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

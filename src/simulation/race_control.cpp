@@ -4,10 +4,10 @@
 
 #include "graphics/device_setup.h"
 #include "input/cursor.h"
-#include "shell/game.h"
 #include "simulation/camera_motion.h"
-#include "simulation/single_precision.h"
 #include "sound/sound_files.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

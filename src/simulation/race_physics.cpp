@@ -1,9 +1,9 @@
 #include "simulation/race_physics.h"
 
-#include "shell/game.h"
 #include "simulation/race_control.h"
-#include "simulation/single_precision.h"
 #include "simulation/track_contacts.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

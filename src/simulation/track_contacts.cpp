@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "graphics/device_setup.h"
-#include "shell/game.h"
-#include "simulation/single_precision.h"
 #include "sound/sound_files.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

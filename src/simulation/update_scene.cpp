@@ -1,8 +1,8 @@
 #include "simulation/update_scene.h"
 
 #include "graphics/angles.h"
-#include "shell/game.h"
-#include "simulation/single_precision.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

@@ -1,8 +1,8 @@
 #include "sound/sound_setup.h"
 
 #include "platform/files.h"
-#include "shell/game.h"
 #include "sound/sound_files.h"
+#include "state/game.h"
 
 namespace quillmoor {
 

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "besttimes/best_times_file.h"
-#include "shell/game.h"
 #include "platform/recording/recording_platform.h"
+#include "state/game.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {

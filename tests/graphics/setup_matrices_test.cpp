@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "graphics/device_setup.h"
-#include "shell/game.h"
 #include "platform/recording/recording_platform.h"
+#include "state/game.h"
 
 namespace quillmoor {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "net/craft_report.h"
 #include "platform/recording/recording_platform.h"
-#include "shell/game.h"
+#include "state/game.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {

@@ -14,7 +14,7 @@
 
 #include "net/net_link.h"
 #include "platform/recording/recording_platform.h"
-#include "shell/game.h"
+#include "state/game.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {

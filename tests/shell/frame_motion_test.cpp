@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "shell/game.h"
+#include "state/game.h"
 #include "support/loaded_game.h"
 
 namespace quillmoor {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/game.h"
 #include "shell/main_loop.h"
+#include "state/game.h"
 #include "support/frame_measures.h"
 #include "support/loaded_game.h"
 

@@ -9,7 +9,7 @@
 
 #include "platform/fatal_error.h"
 #include "platform/recording/recording_platform.h"
-#include "shell/game.h"
+#include "state/game.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor {

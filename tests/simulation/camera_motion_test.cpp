@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/game.h"
 #include "simulation/camera_motion.h"
+#include "state/game.h"
 #include "support/loaded_game.h"
 
 namespace quillmoor {

@@ -8,9 +8,9 @@
 
 #include "input/key_bindings.h"
 #include "shell/event_dispatch.h"
-#include "shell/game.h"
 #include "simulation/game_tick.h"
 #include "simulation/race_control.h"
+#include "state/game.h"
 #include "support/loaded_game.h"
 
 namespace quillmoor {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/game.h"
 #include "simulation/race_control.h"
 #include "simulation/race_physics.h"
+#include "state/game.h"
 #include "support/loaded_game.h"
 
 namespace quillmoor {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/recording/recording_platform.h"
-#include "shell/game.h"
+#include "state/game.h"
 
 namespace quillmoor {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "shell/game.h"
 #include "platform/recording/recording_platform.h"
+#include "state/game.h"
 #include "support/temp_dir.h"
 
 namespace quillmoor::test {

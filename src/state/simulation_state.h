@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "simulation/placement.h"
-#include "simulation/random_source.h"
+#include "state/placement.h"
+#include "state/random_source.h"
 
 namespace quillmoor {
 

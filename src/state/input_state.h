@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "input/pad_state.h"
 #include "settings/controls.h"
+#include "state/pad_state.h"
 
 namespace quillmoor {
 

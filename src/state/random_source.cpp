@@ -1,10 +1,10 @@
-#include "simulation/random_source.h"
+#include "state/random_source.h"
 
 #include <bit>
 #include <cmath>
 
-#include "shell/game.h"
-#include "simulation/single_precision.h"
+#include "state/game.h"
+#include "state/single_precision.h"
 
 namespace quillmoor {
 

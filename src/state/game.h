@@ -2,14 +2,14 @@
 
 #include <filesystem>
 
-#include "besttimes/best_times_state.h"
-#include "graphics/graphics_state.h"
-#include "input/input_state.h"
-#include "net/net_state.h"
 #include "platform/platform.h"
 #include "shell/map_file.h"
-#include "shell/shell_state.h"
-#include "simulation/simulation_state.h"
+#include "state/best_times_state.h"
+#include "state/graphics_state.h"
+#include "state/input_state.h"
+#include "state/net_state.h"
+#include "state/shell_state.h"
+#include "state/simulation_state.h"
 
 namespace quillmoor {
 
