@@ -9,6 +9,7 @@
 #include "graphics/vertex_buffer.h"
 #include "platform/files.h"
 #include "settings/config_file.h"
+#include "shell/map_file.h"
 #include "simulation/game_tick.h"
 #include "simulation/race_control.h"
 #include "sound/sound_setup.h"

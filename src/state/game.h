@@ -3,10 +3,10 @@
 #include <filesystem>
 
 #include "platform/platform.h"
-#include "shell/map_file.h"
 #include "state/best_times_state.h"
 #include "state/graphics_state.h"
 #include "state/input_state.h"
+#include "state/map_state.h"
 #include "state/net_state.h"
 #include "state/shell_state.h"
 #include "state/simulation_state.h"
