@@ -6,7 +6,6 @@
 
 #include "besttimes/best_times_file.h"
 #include "besttimes/table_journal.h"
-#include "input/name_entry.h"
 #include "platform/files.h"
 #include "state/game.h"
 
@@ -78,17 +77,16 @@ void LoadBestTimes(Game& game) {
   game.best.BestTimes = *times;
 }
 
-void CheckNewRecord(Game& game) {
-  BestTimesState& best = game.best;
+std::uint8_t CheckNewRecord(BestTimesState& best, float raceTime) {
   best.RecordCheckDue = false;
   best.NewRecordRank = kNoRecordRank;
   for (int row = 1; row <= kBestTimesRows; ++row) {
-    if (game.sim.RaceTime < best.BestTimes[row]) {
+    if (raceTime < best.BestTimes[row]) {
       best.NewRecordRank = std::uint8_t(row);
       break;
     }
   }
-  if (best.NewRecordRank != kNoRecordRank) OpenNameEntry(game);
+  return best.NewRecordRank;
 }
 
 void SaveBestTimes(Game& game) {

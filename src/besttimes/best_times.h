@@ -4,6 +4,7 @@
 
 namespace quillmoor {
 
+struct BestTimesState;
 struct Game;
 
 // NewRecordRank when the race time takes no row.
@@ -14,9 +15,9 @@ inline constexpr std::uint8_t kNoRecordRank = 5;
 // decoded is reported and leaves its part of the table empty.
 void LoadBestTimes(Game& game);
 
-// After a race: finds the first row whose time the race beats and, when
-// there is one, opens the name entry.
-void CheckNewRecord(Game& game);
+// After a race: the first row whose time the race beats, kept as the new
+// record's rank, or kNoRecordRank.
+std::uint8_t CheckNewRecord(BestTimesState& best, float raceTime);
 
 // Writes both files to the player's folder, or neither when a name or time
 // cannot be stored. A failed write is reported; the game goes on.

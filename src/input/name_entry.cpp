@@ -27,12 +27,6 @@ bool CanStore(std::string_view character) {
 
 }  // namespace
 
-void OpenNameEntry(Game& game) {
-  // The caret always sits at the end of the text: typing appends.
-  game.input.Text1.Visible = true;
-  game.input.Text1.Focused = true;
-}
-
 void StoreNameEntry(Game& game) {
   BestTimesState& best = game.best;
   if (best.NewRecordRank >= 1 && best.NewRecordRank <= kBestTimesRows) {

@@ -8,9 +8,6 @@ struct Game;
 
 inline constexpr std::size_t kMaxNameLength = 10;  // characters
 
-// Shows Text1 with the keyboard focus, the caret after the last character.
-void OpenNameEntry(Game& game);
-
 // Puts the typed name with the race time into the table's new row (in
 // memory) and hides Text1.
 void StoreNameEntry(Game& game);

@@ -111,7 +111,10 @@ void MenuTick(Game& game) {
     static const std::string kBar = "|", kBlank = " ";
     s.CaretText = s.CaretText == kBlank ? kBar : kBlank;
   }
-  if (s.ShowRaceResult && game.best.RecordCheckDue) CheckNewRecord(game);
+  if (s.ShowRaceResult && game.best.RecordCheckDue &&
+      CheckNewRecord(game.best, s.RaceTime) != kNoRecordRank) {
+    game.input.Text1.Open();  // the name entry
+  }
   if (s.HoverSoundDue) {
     if (!s.IntroActive) game.platform.sound.Play(sound_file::MenuHover, /*looping=*/false);
     s.HoverSoundDue = false;

@@ -13,6 +13,10 @@ struct NameBox {
   std::string Text = "Имя";  // UTF-8, at most 10 characters
   bool Visible = false;
   bool Focused = false;
+
+  // Shown with the keyboard focus; the caret always sits at the end of the
+  // text, so typing appends.
+  void Open() { Visible = Focused = true; }
 };
 
 struct InputState {
