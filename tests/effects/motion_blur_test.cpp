@@ -76,13 +76,16 @@ TEST_F(BlurTest, TheTexturePassDrawsTheRaceSceneIntoTheBlurTarget) {
   const std::vector<std::string>& pass = g_.services.log.calls;
   ASSERT_GT(pass.size(), 9u);
   char clear[64];
-  std::snprintf(clear, sizeof clear, "Clear 3 0x%08X 1 0", game.graphics.ClearColor);
+  std::snprintf(clear, sizeof clear, "Clear Target|ZBuffer 0x%08X 1 0",
+                game.graphics.ClearColor);
   EXPECT_THAT(
       std::vector(pass.begin(), pass.begin() + 8),
       ElementsAre("BeginRenderTarget " + std::to_string(game.graphics.BlurRender.target.value),
-                  clear, "SetRenderState 19 5", "SetRenderState 20 6",
-                  "SetTextureStageState 0 18 2", "SetTextureStageState 0 16 2",
-                  "SetTextureStageState 0 17 3", "SetTextureStageState 0 21 4"));
+                  clear, "SetRenderState SrcBlend SrcAlpha",
+                  "SetRenderState DestBlend InvSrcAlpha", "SetTextureStageState 0 MipFilter Linear",
+                  "SetTextureStageState 0 MagFilter Linear",
+                  "SetTextureStageState 0 MinFilter Anisotropic",
+                  "SetTextureStageState 0 MaxAnisotropy 4"));
   EXPECT_EQ(pass.back(), "EndRenderTarget");
   EXPECT_THAT(std::vector(pass.begin() + 8, pass.end() - 1), ElementsAreArray(scene));
 }

@@ -56,7 +56,7 @@ class SceneTest : public ::testing::Test {
     std::vector<std::string> passes;
     std::string texture;
     for (const std::string& call : calls()) {
-      if (call.starts_with("SetTransform 256")) passes.emplace_back();
+      if (call.starts_with("SetTransform World")) passes.emplace_back();
       if (call.starts_with("SetTexture 0 ")) texture = call.substr(13);
       if (call.starts_with("DrawSubset ") && !passes.empty() && passes.back().empty()) {
         passes.back() = "mesh " + std::to_string(Slot(std::stoul(call.substr(11))));
@@ -157,7 +157,7 @@ TEST_F(SceneTest, PadTexturesFollowTheKindAndTheTint) {
     int passesAfterSky = -1;
     for (const std::string& call : calls()) {
       if (call.starts_with(sky)) passesAfterSky = 0;
-      if (passesAfterSky >= 0 && call.starts_with("SetTransform 256") && ++passesAfterSky == 2)
+      if (passesAfterSky >= 0 && call.starts_with("SetTransform World") && ++passesAfterSky == 2)
         break;
       if (passesAfterSky == 1 && call.starts_with("SetTexture 0 "))
         textures.push_back(call.substr(13));
@@ -186,8 +186,9 @@ TEST_F(SceneTest, ThePickupDarkensWhatLiesBehindAndTheBlendIsRestoredAfterIt) {
     if (call.starts_with("DrawTriangleStrip ")) order.push_back("quad");
   }
   EXPECT_THAT(order,
-              ElementsAre("SetRenderState 19 1", "SetRenderState 20 3", "pickup",
-                          "SetRenderState 19 5", "SetRenderState 20 6", "quad", "quad", "quad"));
+              ElementsAre("SetRenderState SrcBlend Zero", "SetRenderState DestBlend SrcColor",
+                          "pickup", "SetRenderState SrcBlend SrcAlpha",
+                          "SetRenderState DestBlend InvSrcAlpha", "quad", "quad", "quad"));
   EXPECT_EQ(g_.services.graphics.device->renderStates[RenderState::SrcBlend], blend::SrcAlpha);
 }
 

@@ -69,9 +69,12 @@ TEST_F(MenuScreens, EveryFrameBlendsBySourceAlphaAndFiltersAnisotropically) {
   const std::vector<std::string>& calls = AllCalls();
   ASSERT_GE(calls.size(), 6u);
   EXPECT_THAT(std::vector(calls.begin(), calls.begin() + 6),
-              ElementsAre("SetRenderState 19 5", "SetRenderState 20 6",
-                          "SetTextureStageState 0 18 2", "SetTextureStageState 0 16 2",
-                          "SetTextureStageState 0 17 3", "SetTextureStageState 0 21 4"));
+              ElementsAre("SetRenderState SrcBlend SrcAlpha",
+                          "SetRenderState DestBlend InvSrcAlpha",
+                          "SetTextureStageState 0 MipFilter Linear",
+                          "SetTextureStageState 0 MagFilter Linear",
+                          "SetTextureStageState 0 MinFilter Anisotropic",
+                          "SetTextureStageState 0 MaxAnisotropy 4"));
 }
 
 TEST_F(MenuScreens, IntroFrameIsTheImageAndTheVersionWhateverElseIsOn) {

@@ -177,7 +177,7 @@ TEST(MenuClick, ExitDarkensTheSceneAndEndsAllMouseInput) {
     p.sim().CanContinue = std::uint8_t(menu);
     p.Click(kX, menu == 0 ? kR4 : kR5);
     EXPECT_TRUE(p.sim().Exiting);
-    EXPECT_THAT(p.AllCalls(), ElementsAre("SetRenderState 139 0x00FF2828"));
+    EXPECT_THAT(p.AllCalls(), ElementsAre("SetRenderState Ambient 0x00FF2828"));
 
     p.g.services.log.Clear();
     p.Move(kX, kR2);

@@ -64,9 +64,10 @@ TEST_F(Startup, InAWindowStepByStep) {
                            [](const std::string& call) { return call.starts_with("LoadMesh"); }),
               buffer);
   EXPECT_THAT(calls, ElementsAre("CreateDevice windowed 0x0",  //
-                                 "SetRenderState 22 1", "SetRenderState 7 1", "SetRenderState 27 1",
-                                 "SetLight 0", "LightEnable 0 1", "SetRenderState 137 1",
-                                 "SetRenderState 139 0x00FFFFFF",  //
+                                 "SetRenderState CullMode None", "SetRenderState ZEnable true",
+                                 "SetRenderState AlphaBlendEnable true",
+                                 "SetLight 0", "LightEnable 0 true", "SetRenderState Lighting true",
+                                 "SetRenderState Ambient 0x00FFFFFF",  //
                                  "CreateFont Arial 11 bold", "CreateFont Arial 10 bold",
                                  "CreateVertexBuffer 14",  //
                                  "Sound.Open", "Sound.Load s-ac.res volume",
@@ -76,8 +77,10 @@ TEST_F(Startup, InAWindowStepByStep) {
                                  "Sound.Load s-razg.res positional", "Sound.Load s-myz.res volume",
                                  "Sound.Load s-br01.res volume",  //
                                  "Window.Show", "Sound.Listener 0 -2 0 front 0 -2 1 top 0 1 0",
-                                 StartsWith("SetTransform 2 "), StartsWith("SetTransform 3 "),
-                                 StartsWith("SetTransform 2 "), StartsWith("SetTransform 3 ")));
+                                 StartsWith("SetTransform View "),
+                                 StartsWith("SetTransform Projection "),
+                                 StartsWith("SetTransform View "),
+                                 StartsWith("SetTransform Projection ")));
   EXPECT_EQ(game_.graphics.ViewWidth, 1024);
   EXPECT_EQ(game_.graphics.AspectRatio, static_cast<float>(1024.0 / 768.0));
   EXPECT_EQ(game_.graphics.ClearColor, 0x0096BEFFu);
@@ -137,7 +140,8 @@ TEST_F(Startup, OneFrameIsOneClearOneSceneOnePresent) {
   const std::vector<std::string>& calls = services_.log.calls;
   ASSERT_GE(calls.size(), 4u);
   EXPECT_EQ((std::vector{calls[0], calls[1], calls[calls.size() - 2], calls.back()}),
-            (std::vector<std::string>{"Clear 3 0x0096BEFF 1 0", "BeginScene", "EndScene", "Present"}));
+            (std::vector<std::string>{"Clear Target|ZBuffer 0x0096BEFF 1 0", "BeginScene",
+                                      "EndScene", "Present"}));
   EXPECT_EQ(std::count(calls.begin(), calls.end(), "Present"), 1);
   EXPECT_EQ(services_.log.Starting("BeginRenderTarget").size(), 0u);  // no blur asked for
 }

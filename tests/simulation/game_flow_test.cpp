@@ -209,7 +209,7 @@ TEST_F(GameFlowTest, EscPastOrOnTheLineShowsTheResultForGood) {
 TEST_F(GameFlowTest, ExitClosesAfterExactly20MenuTicksWhatever) {
   sim().IntroActive = false;
   RequestExit(g_.game);
-  EXPECT_THAT(g_.services.log.calls, ElementsAre("SetRenderState 139 0x00FF2828"));
+  EXPECT_THAT(g_.services.log.calls, ElementsAre("SetRenderState Ambient 0x00FF2828"));
   g_.services.keyboard.Press(vk::Escape);
   Ticks(19);
   EXPECT_FALSE(g_.game.shell.Unloaded);

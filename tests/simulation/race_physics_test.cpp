@@ -137,14 +137,14 @@ TEST_F(RacePhysicsTest, ThePickupIsTouchedFromHalfAUnitAheadAndTintsUntilTick301
       {0.51f, 0, false}, {-0.79f, 8, true}, {-0.8f, 0, false}, {0, 9, false}, {0.5f, 0, true}};
   for (const auto& c : cases)
     EXPECT_EQ(touchedFrom(c.z, c.angle), c.touched) << c.z << ' ' << c.angle;
-  EXPECT_EQ(g_.services.log.calls.back(), "SetRenderState 139 0x00FF00FF");
+  EXPECT_EQ(g_.services.log.calls.back(), "SetRenderState Ambient 0x00FF00FF");
   Ticks(299);
   EXPECT_TRUE(sim().TintActive);
   EXPECT_EQ(sim().TintTicks, 300);
   Ticks(1);
   EXPECT_FALSE(sim().TintActive);
   EXPECT_EQ(sim().TintTicks, 301);
-  EXPECT_EQ(g_.services.log.calls.back(), "SetRenderState 139 0x00FFFFFF");
+  EXPECT_EQ(g_.services.log.calls.back(), "SetRenderState Ambient 0x00FFFFFF");
 }
 
 TEST_F(RacePhysicsTest, ThingsComeFromAheadButNoNewPickupAfterTheFinish) {

@@ -4,16 +4,11 @@
 #include <string>
 
 #include "platform/image_file.h"
+#include "platform/recording/graphics_names.h"
 
 namespace quillmoor {
 
 namespace {
-
-std::string Hex(std::uint32_t value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", value);
-  return text;
-}
 
 std::string Number(float value) {
   char text[32];
@@ -25,7 +20,7 @@ std::string Number(float value) {
 
 void RecordingDevice::Clear(std::uint32_t flags, Argb colour, float z, std::uint32_t stencil) {
   lastClear_ = colour;
-  log_.Add("Clear " + std::to_string(flags) + ' ' + Hex(colour) + ' ' + Number(z) + ' ' +
+  log_.Add("Clear " + ClearFlagsName(flags) + ' ' + ColourName(colour) + ' ' + Number(z) + ' ' +
            std::to_string(stencil));
 }
 
@@ -37,19 +32,18 @@ void RecordingDevice::Present() { log_.Add("Present"); }
 
 void RecordingDevice::SetRenderState(RenderState state, std::uint32_t value) {
   renderStates[state] = value;
-  log_.Add("SetRenderState " + std::to_string(std::uint32_t(state)) + ' ' +
-           (value > 0xFF ? Hex(value) : std::to_string(value)));
+  log_.Add("SetRenderState " + RenderStateName(state) + ' ' + RenderStateValueName(state, value));
 }
 
 void RecordingDevice::SetTextureStageState(std::uint32_t stage, TextureStageState state,
                                            std::uint32_t value) {
-  log_.Add("SetTextureStageState " + std::to_string(stage) + ' ' +
-           std::to_string(std::uint32_t(state)) + ' ' + std::to_string(value));
+  log_.Add("SetTextureStageState " + std::to_string(stage) + ' ' + TextureStageStateName(state) +
+           ' ' + TextureStageValueName(state, value));
 }
 
 void RecordingDevice::SetTransform(TransformType type, const Matrix& matrix) {
   transforms[type] = matrix;
-  std::string call = "SetTransform " + std::to_string(std::uint32_t(type));
+  std::string call = "SetTransform " + TransformTypeName(type);
   for (const auto& row : matrix.m) {
     for (float value : row) call += ' ' + Number(value);
   }
@@ -62,7 +56,7 @@ void RecordingDevice::SetLight(std::uint32_t index, const Light& light) {
 }
 
 void RecordingDevice::LightEnable(std::uint32_t index, bool enable) {
-  log_.Add("LightEnable " + std::to_string(index) + ' ' + (enable ? "1" : "0"));
+  log_.Add("LightEnable " + std::to_string(index) + ' ' + BoolName(enable));
 }
 
 void RecordingDevice::SetMaterial(const Material& material) {
@@ -154,13 +148,13 @@ void RecordingDevice::DrawSprite(const SpriteDraw& sprite) {
     line += " centre " + Number(sprite.rotationCentre->x) + ',' + Number(sprite.rotationCentre->y);
   }
   line += " rotation " + Number(sprite.rotation) + " at " + Number(sprite.translation.x) + ',' +
-          Number(sprite.translation.y) + ' ' + Hex(sprite.colour);
+          Number(sprite.translation.y) + ' ' + ColourName(sprite.colour);
   log_.Add(line);
 }
 
 void RecordingDevice::DrawText(FontId font, std::string_view text, int x, int y, Argb colour) {
   log_.Add("DrawText " + std::to_string(font.value) + " \"" + std::string(text) + "\" " +
-           std::to_string(x) + ',' + std::to_string(y) + ' ' + Hex(colour));
+           std::to_string(x) + ',' + std::to_string(y) + ' ' + ColourName(colour));
 }
 
 void RecordingDevice::BeginRenderTarget(RenderTargetId target) {
