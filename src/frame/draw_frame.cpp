@@ -1,7 +1,7 @@
 #include "frame/draw_frame.h"
 
-#include "effects/motion_blur.h"
 #include "frame/menu_screens.h"
+#include "frame/motion_blur.h"
 #include "frame/race_hud.h"
 #include "frame/scene.h"
 #include "frame/scene_states.h"

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <string>
 
-#include "effects/motion_blur.h"
 #include "frame/hud_drawing.h"
 #include "frame/hud_time_text.h"
 #include "frame/menu_screens.h"
+#include "frame/motion_blur.h"
 #include "graphics/text_drawing.h"
 #include "state/game.h"
 #include "state/single_precision.h"

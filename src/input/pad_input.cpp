@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "input/cursor.h"
 #include "input/pad_menu.h"
 #include "input/pad_name_entry.h"
 #include "state/game.h"
@@ -92,7 +91,7 @@ void ShowPointerHiddenByPad(Game& game) {
   if (!std::exchange(game.input.Pad.PointerHidden, false)) return;
   const SimulationState& s = game.sim;
   if (s.GameState == game_state::Menu && s.MenuItemState[menu_item::NewGame] != item_state::Chosen) {
-    ShowMouseCursor(game);
+    ShowPointer(game.platform.window);
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "input/cursor.h"
 #include "input/mouse_input.h"
 #include "input/pad_controls.h"
 #include "state/game.h"
@@ -25,7 +24,7 @@ std::optional<int> Highlighted(const SimulationState& s) {
 
 void HidePointer(Game& game) {
   if (game.input.Pad.PointerHidden) return;
-  HideMouseCursor(game);
+  HidePointer(game.platform.window);
   game.input.Pad.PointerHidden = true;
 }
 

@@ -17,4 +17,14 @@ class Window {
   virtual void ToggleFullScreen() = 0;
 };
 
+// Hide or show the pointer whatever was done to its counter before.
+inline void HidePointer(Window& window) {
+  while (window.ShowCursor(false) >= 0) {
+  }
+}
+inline void ShowPointer(Window& window) {
+  while (window.ShowCursor(true) < 0) {
+  }
+}
+
 }  // namespace quillmoor

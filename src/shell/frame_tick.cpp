@@ -1,7 +1,7 @@
 #include "shell/frame_tick.h"
 
-#include "effects/motion_blur.h"
 #include "frame/draw_frame.h"
+#include "frame/motion_blur.h"
 #include "simulation/update_scene.h"
 #include "state/game.h"
 

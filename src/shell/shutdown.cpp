@@ -1,6 +1,5 @@
 #include "shell/shutdown.h"
 
-#include "input/cursor.h"
 #include "net/net_link.h"
 #include "sound/sound_files.h"
 #include "state/game.h"
@@ -25,7 +24,7 @@ void Form_Unload(Game& game) {
 void Cleanup(Game& game) {
   if (game.shell.CleanedUp) return;
   game.shell.CleanedUp = true;
-  ShowMouseCursor(game);
+  ShowPointer(game.platform.window);
 
   // The looping sounds stop, the music whatever MusicOn says; then every
   // sound goes, in load order, and the output after them.

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "graphics/device_setup.h"
-#include "input/cursor.h"
 #include "simulation/camera_motion.h"
 #include "sound/sound_files.h"
 #include "state/game.h"
@@ -85,7 +84,7 @@ void BeginNewRace(Game& game) {
   game.sim.MenuVisible = false;
   ResetRace(game);
   game.sim.ObjectSlots[3].Angle = game.sim.CraftAngle;
-  HideMouseCursor(game);
+  HidePointer(game.platform.window);
 }
 
 void RestartRace(Game& game) {
@@ -106,7 +105,7 @@ void ContinueRace(Game& game) {
   if (game.sim.TintActive) SetAmbient(game, kAmbientTint);
   game.sim.GameState = game_state::Race;
   game.platform.sound.Play(sound_file::Engine, /*looping=*/true);
-  HideMouseCursor(game);
+  HidePointer(game.platform.window);
 }
 
 void RequestExit(Game& game) {
@@ -117,7 +116,7 @@ void RequestExit(Game& game) {
 void PauseRace(Game& game) {
   SimulationState& s = game.sim;
   if (MusicOn(game)) game.platform.sound.Play(sound_file::MenuMusic, /*looping=*/true);
-  ShowMouseCursor(game);
+  ShowPointer(game.platform.window);
   s.MenuItemState = {};
   s.MenuVisible = true;
   s.CanContinue = s.Distance < kFinishLine ? 1 : 0;
@@ -138,7 +137,7 @@ void ResumeRace(Game& game) {
     game.platform.sound.Stop(sound_file::MenuMusic);
   }
   game.platform.sound.Play(sound_file::Engine, /*looping=*/true);
-  HideMouseCursor(game);
+  HidePointer(game.platform.window);
 }
 
 void StartRace(Game& game) {
@@ -163,7 +162,7 @@ void EndRace(Game& game) {
     game.platform.sound.Stop(sound_file::RaceMusic);
     game.platform.sound.Play(sound_file::MenuMusic, /*looping=*/true);
   }
-  ShowMouseCursor(game);
+  ShowPointer(game.platform.window);
   game.graphics.FieldOfView = 45;
   SetAmbient(game, kAmbientWhite);
 }

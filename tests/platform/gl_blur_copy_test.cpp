@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "effects/motion_blur.h"
+#include "frame/motion_blur.h"
 #include "platform/gl/silent_gl_platform.h"
 #include "shell/frame_tick.h"
 #include "shell/startup.h"

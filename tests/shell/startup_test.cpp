@@ -7,7 +7,6 @@
 
 #include "graphics/device_setup.h"
 #include "graphics/vertex_buffer.h"
-#include "input/cursor.h"
 #include "platform/recording/recording_platform.h"
 #include "shell/frame_tick.h"
 #include "shell/shutdown.h"
@@ -270,7 +269,7 @@ TEST_F(Shutdown, TheCloseBoxInARaceStopsTheEngineAndReleasesTheMusicWithTheRest)
 }
 
 TEST_F(Shutdown, ThePointerIsVisibleHoweverOftenItWasHiddenAndItAllRunsOnce) {
-  for (int i = 0; i < 5; ++i) HideMouseCursor(g_.game);
+  for (int i = 0; i < 5; ++i) HidePointer(g_.game.platform.window);
   g_.services.window.cursorCounter -= 3;  // hidden more than the game knows
   Form_Unload(g_.game);
   EXPECT_GE(g_.services.window.cursorCounter, 0);

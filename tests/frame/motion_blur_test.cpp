@@ -1,6 +1,6 @@
 // The speed blur: the scene into a texture, then four copies over the frame.
 
-#include "effects/motion_blur.h"
+#include "frame/motion_blur.h"
 
 #include <array>
 #include <string>

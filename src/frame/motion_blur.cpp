@@ -1,4 +1,4 @@
-#include "effects/motion_blur.h"
+#include "frame/motion_blur.h"
 
 #include <array>
 #include <cmath>
