@@ -83,4 +83,7 @@ std::string EnvironmentValue(const char* name);
 // The user's home folder: HOME, else the password database's entry.
 std::string HomeFolder();
 
+// The folder the running program's file is in; "." when it cannot be found.
+std::filesystem::path ProgramFolder();
+
 }  // namespace quillmoor

@@ -1,6 +1,5 @@
 // quillmoor: the game. Wires the platform backends to the game and runs it.
 
-#include <SDL.h>
 #include <malloc.h>
 
 #include <exception>
@@ -31,15 +30,6 @@
 
 namespace quillmoor {
 namespace {
-
-std::filesystem::path ProgramDirectory() {
-  std::filesystem::path programDirectory = ".";
-  if (char* base = SDL_GetBasePath()) {
-    programDirectory = base;
-    SDL_free(base);
-  }
-  return programDirectory;
-}
 
 using Loop = std::function<int(Game&, RunOutputs)>;
 
@@ -147,7 +137,7 @@ int main(int argc, char** argv) {
     std::cout << kVersionText;
     return 0;
   }
-  const FilePlaces places = FilePlacesFor(options, ProgramDirectory(), CurrentUserEnvironment());
+  const FilePlaces places = FilePlacesFor(options, ProgramFolder(), CurrentUserEnvironment());
   const auto script = ReadScript(options);
   if (const auto* error = std::get_if<std::string>(&script)) {
     std::cerr << "quillmoor: " << *error << '\n';

@@ -170,4 +170,10 @@ std::string HomeFolder() {
   return entry && entry->pw_dir ? entry->pw_dir : "";
 }
 
+std::filesystem::path ProgramFolder() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error || program.empty() ? std::filesystem::path(".") : program.parent_path();
+}
+
 }  // namespace quillmoor
