@@ -30,6 +30,12 @@ struct ModelGeometry {
   std::vector<Material> materials;  // as stored: Ambient left at zero
 };
 
+// The parser process's reply: kReplyModel and the model as ModelReply
+// writes it (four counts, then the arrays as they lie), or kReplyError and
+// why there is none.
+inline constexpr char kReplyModel = 'M', kReplyError = 'E';
+std::string ModelReply(const ModelGeometry& model);
+
 // The parser process's reply for a model, checked to hold together (every
 // index names a vertex, subsets lie within the indices); nothing when it
 // does not. The parent trusts nothing the child sends.
