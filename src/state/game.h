@@ -15,12 +15,12 @@ namespace quillmoor {
 
 // The whole game: its window's state and every subsystem's.
 struct Game {
-  Game(Platform& platform, FilePlaces places) : platform(platform) {
+  Game(Platform& services, FilePlaces places) : platform(services) {
     shell.Places = std::move(places);
   }
   // A portable copy: every file in one Data folder.
-  Game(Platform& platform, const std::filesystem::path& data)
-      : Game(platform, FilePlaces::Portable(data)) {}
+  Game(Platform& services, const std::filesystem::path& data)
+      : Game(services, FilePlaces::Portable(data)) {}
 
   Platform& platform;
   ShellState shell;

@@ -22,7 +22,7 @@ namespace {
 
 // The game's handlers, noting what the socket reported.
 struct Events final : SocketEvents {
-  Events(Game& game, TcpSocket& socket) : game(game), socket(socket) {}
+  Events(Game& handled, TcpSocket& reporting) : game(handled), socket(reporting) {}
   void ConnectionRequest(std::int32_t requestId) override {
     stateDuringRequest = socket.State();
     Winsock1_ConnectionRequest(game, requestId);

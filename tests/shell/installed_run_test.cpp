@@ -146,8 +146,8 @@ TEST_P(UnwritablePlayersFolder, TheRecordIsReportedNotSavedAndTheOldTableStays) 
 INSTANTIATE_TEST_SUITE_P(, UnwritablePlayersFolder,
                          ::testing::Values("read-only folder", "full file system",
                                            "read-only file system"),
-                         [](const auto& info) {
-                           std::string name = info.param;
+                         [](const auto& kind) {
+                           std::string name = kind.param;
                            std::erase(name, ' ');
                            std::erase(name, '-');
                            return name;
