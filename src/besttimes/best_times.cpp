@@ -16,8 +16,8 @@ namespace {
 constexpr std::string_view kNamesFile = "Ch1.res";
 constexpr std::string_view kTimesFile = "Ch2.res";
 
-void ShowTrouble(Game& game, std::string_view problem, std::string_view consequence) {
-  game.platform.dialogs.ShowMessage("Что-то не так:(",
+void ShowTrouble(Dialogs& dialogs, std::string_view problem, std::string_view consequence) {
+  dialogs.ShowMessage("Что-то не так:(",
                                     std::string(problem) + "\r\n" + std::string(consequence),
                                     MessageIcon::Information);
 }
@@ -42,8 +42,10 @@ void CopyShippedTable(const FilePlaces& places) {
     return;
   }
   try {
-    const std::optional<std::string> names = ReadFileBytes(DataFilePath(places.data, kNamesFile), file_limit::Table);
-    const std::optional<std::string> times = ReadFileBytes(DataFilePath(places.data, kTimesFile), file_limit::Table);
+    const std::optional<std::string> names =
+        ReadFileBytes(DataFilePath(places.data, kNamesFile), file_limit::Table);
+    const std::optional<std::string> times =
+        ReadFileBytes(DataFilePath(places.data, kTimesFile), file_limit::Table);
     if (!names || !times) return;
     std::error_code ignored;
     std::filesystem::create_directories(places.user, ignored);
@@ -62,7 +64,7 @@ void LoadBestTimes(Game& game) {
   const std::optional<NameRows> names =
       DecodeNames(ReadTableFile(namesPath, "Файл 1 таблицы не найден"), namesPath);
   if (!names) {
-    ShowTrouble(game, "Ошибка при дешифровании ^_^", "Данные не прочитаны");
+    ShowTrouble(game.platform.dialogs, "Ошибка при дешифровании ^_^", "Данные не прочитаны");
     return;
   }
   game.best.BestNames = *names;
@@ -71,7 +73,7 @@ void LoadBestTimes(Game& game) {
   const std::optional<TimeRows> times =
       DecodeTimes(ReadTableFile(timesPath, "Файл 2 таблицы не найден"), timesPath);
   if (!times) {
-    ShowTrouble(game, "Ошибка при дешифровании ^_^", "Данные не прочитаны");
+    ShowTrouble(game.platform.dialogs, "Ошибка при дешифровании ^_^", "Данные не прочитаны");
     return;
   }
   game.best.BestTimes = *times;
@@ -92,12 +94,12 @@ std::uint8_t CheckNewRecord(BestTimesState& best, float raceTime) {
 void SaveBestTimes(Game& game) {
   const std::optional<std::string> names = EncodeNames(game.best.BestNames);
   if (!names) {
-    ShowTrouble(game, "Ошибка при шифровании ^_^", "Данные не записаны");
+    ShowTrouble(game.platform.dialogs, "Ошибка при шифровании ^_^", "Данные не записаны");
     return;
   }
   const std::optional<std::string> times = EncodeTimes(game.best.BestTimes);
   if (!times) {
-    ShowTrouble(game, "Ошибка при шифровании 2 ^_^", "Данные не записаны");
+    ShowTrouble(game.platform.dialogs, "Ошибка при шифровании 2 ^_^", "Данные не записаны");
     return;
   }
   // The record stays in the table shown; the next confirmed one tries the
@@ -108,7 +110,8 @@ void SaveBestTimes(Game& game) {
     std::filesystem::create_directories(folder, error);
     SaveTablePair(PairIn(folder), *names, *times);
   } catch (const FatalError& error) {
-    ShowTrouble(game, error.what(), "Рекорд не сохранён: он останется в таблице до выхода из игры.");
+    ShowTrouble(game.platform.dialogs, error.what(),
+                "Рекорд не сохранён: он останется в таблице до выхода из игры.");
   }
 }
 

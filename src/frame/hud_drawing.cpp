@@ -4,9 +4,10 @@
 
 namespace quillmoor {
 
-void DrawImage(Game& game, int image, TexelRect source, Vector2 scaling, Vector2 translation,
+void DrawImage(const GraphicsState& graphics,
+               int image, TexelRect source, Vector2 scaling, Vector2 translation,
                Vector2 centre, float rotation, Argb colour) {
-  game.graphics.Device->DrawSprite(SpriteDraw{.texture = game.graphics.ImageTextures.at(image),
+  graphics.Device->DrawSprite(SpriteDraw{.texture = graphics.ImageTextures.at(image),
                                               .source = source,
                                               .scaling = scaling,
                                               .rotationCentre = centre,

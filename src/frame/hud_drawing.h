@@ -7,7 +7,7 @@
 
 namespace quillmoor {
 
-struct Game;
+struct GraphicsState;
 
 // The interface images the 2D layers draw, by their slot in ImageTextures.
 namespace image {
@@ -18,7 +18,8 @@ constexpr int Intro = 3, Dial = 4, Needle = 5, ProgressFrame = 6, ProgressFill =
 // One interface image: its source rectangle scaled, moved to the
 // translation and turned by rotation radians (clockwise) about the centre,
 // in scaled pixels.
-void DrawImage(Game& game, int image, TexelRect source, Vector2 scaling, Vector2 translation,
+void DrawImage(const GraphicsState& graphics,
+               int image, TexelRect source, Vector2 scaling, Vector2 translation,
                Vector2 centre, float rotation, Argb colour);
 
 // A colour as DrawText and DrawText2 take it.

@@ -20,7 +20,8 @@ constexpr Argb kWhite = PackArgb(255, 255, 255, 255);
 constexpr std::array<const char*, 5> kItemTexts{"Продолжить", "Новая Игра", "Рекорды", "Авторы",
                                                 "Выход"};
 
-void VersionText(Game& game) { DrawText2(game, "v " QUILLMOOR_VERSION, 710, 550, TextArgb(255, 255, 255, 255)); }
+void VersionText(Game& game) { DrawText2(game,
+                 "v " QUILLMOOR_VERSION, 710, 550, TextArgb(255, 255, 255, 255)); }
 
 // A glow channel: the colour cycle less 0.3 plus the pulse, as a colour byte.
 int GlowLevel(float cycle, float pulse) {
@@ -33,12 +34,13 @@ void Glow(Game& game) {
   const Argb colour =
       PackArgb(190, GlowLevel(s.CycleRed, s.MenuPulse), GlowLevel(s.CycleGreen, s.MenuPulse),
                GlowLevel(s.CycleBlue, s.MenuPulse));
-  DrawImage(game, image::Glow, {0, 0, 128, 128}, {3.2f, 3.2f}, {300, -50}, {204.8f, 204.8f}, 0,
+  DrawImage(game.graphics,
+            image::Glow, {0, 0, 128, 128}, {3.2f, 3.2f}, {300, -50}, {204.8f, 204.8f}, 0,
             colour);
 }
 
 void Logo(Game& game) {
-  DrawImage(game, image::Logo, {0, 0, 512, 256}, {1.0f, 0.75f}, {20, 10}, {256, 96}, 0,
+  DrawImage(game.graphics, image::Logo, {0, 0, 512, 256}, {1.0f, 0.75f}, {20, 10}, {256, 96}, 0,
             PackArgb(255, 230, 0, 0));
 }
 
@@ -72,7 +74,8 @@ void MenuButtons(Game& game) {
 }  // namespace
 
 void DrawIntroScreen(Game& game) {
-  DrawImage(game, image::Intro, {0, 0, 1024, 1024}, {0.78125f, 0.78125f}, {0, -130}, {400, 400}, 0,
+  DrawImage(game.graphics,
+            image::Intro, {0, 0, 1024, 1024}, {0.78125f, 0.78125f}, {0, -130}, {400, 400}, 0,
             kWhite);
   VersionText(game);
 }
@@ -91,7 +94,8 @@ void DrawMenuLayer(Game& game) {
 }
 
 void DrawOverlayImage(Game& game) {
-  DrawImage(game, image::Overlay, {0, 0, 256, 256}, {3.125f, 2.34375f}, {0, 0}, {400, 300}, 0,
+  DrawImage(game.graphics,
+            image::Overlay, {0, 0, 256, 256}, {3.125f, 2.34375f}, {0, 0}, {400, 300}, 0,
             kWhite);
 }
 

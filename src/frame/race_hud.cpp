@@ -24,8 +24,8 @@ void Speedometer(Game& game) {
   constexpr TexelRect kSource{0, 0, 256, 256};
   constexpr Vector2 kScaling{0.7f, 0.7f}, kAt{10, 380}, kCentre{89.6f, 89.6f};
   constexpr Argb kColour = PackArgb(200, 255, 255, 255);
-  DrawImage(game, image::Dial, kSource, kScaling, kAt, kCentre, 0, kColour);
-  DrawImage(game, image::Needle, kSource, kScaling, kAt, kCentre, needle, kColour);
+  DrawImage(game.graphics, image::Dial, kSource, kScaling, kAt, kCentre, 0, kColour);
+  DrawImage(game.graphics, image::Needle, kSource, kScaling, kAt, kCentre, needle, kColour);
 }
 
 // The frame, and the fill growing from 0 to 128 texels over the race.
@@ -33,8 +33,10 @@ void ProgressBar(Game& game) {
   const int fill = std::max(0, static_cast<int>(std::floor(game.sim.Distance * 0.0128)));
   constexpr Vector2 kScaling{1.4f, 1.0f}, kAt{10, 570}, kCentre{89.6f, 8};
   constexpr Argb kColour = PackArgb(150, 255, 255, 255);
-  DrawImage(game, image::ProgressFrame, {0, 0, 128, 16}, kScaling, kAt, kCentre, 0, kColour);
-  DrawImage(game, image::ProgressFill, {0, 0, fill, 16}, kScaling, kAt, kCentre, 0, kColour);
+  DrawImage(game.graphics,
+            image::ProgressFrame, {0, 0, 128, 16}, kScaling, kAt, kCentre, 0, kColour);
+  DrawImage(game.graphics,
+            image::ProgressFill, {0, 0, fill, 16}, kScaling, kAt, kCentre, 0, kColour);
 }
 
 }  // namespace

@@ -27,14 +27,14 @@ bool InitD3d(Game& game, std::uint8_t Rez) {
   g.Device->SetRenderState(RenderState::CullMode, cull::None);
   g.Device->SetRenderState(RenderState::ZEnable, 1);
   g.Device->SetRenderState(RenderState::AlphaBlendEnable, 1);
-  SetupLights(game);
-  InitFonts(game);
+  SetupLights(game.graphics);
+  InitFonts(game.graphics);
   // Sprites are drawn by the device itself: there is no sprite object to make.
   return true;
 }
 
-void SetupLights(Game& game) {
-  GraphicsDevice& device = *game.graphics.Device;
+void SetupLights(GraphicsState& graphics) {
+  GraphicsDevice& device = *graphics.Device;
 
   Light light;
   light.Type = LightType::Directional;
@@ -48,11 +48,11 @@ void SetupLights(Game& game) {
 
   device.SetRenderState(RenderState::Lighting, 1);
   device.SetRenderState(RenderState::Ambient, kAmbientWhite);
-  game.graphics.ClearColor = kSkyBlue;
+  graphics.ClearColor = kSkyBlue;
 }
 
-void SetAmbient(Game& game, Argb colour) {
-  game.graphics.Device->SetRenderState(RenderState::Ambient, colour);
+void SetAmbient(GraphicsState& graphics, Argb colour) {
+  graphics.Device->SetRenderState(RenderState::Ambient, colour);
 }
 
 void SetupMatrices(Game& game) {

@@ -7,6 +7,7 @@
 namespace quillmoor {
 
 struct Game;
+struct GraphicsState;
 
 inline constexpr Argb kAmbientWhite = 0x00FFFFFF;
 inline constexpr Argb kAmbientTint = 0x00FF00FF;  // the pickup's magenta
@@ -19,10 +20,10 @@ inline constexpr Argb kSkyBlue = 0x0096BEFF;
 bool InitD3d(Game& game, std::uint8_t Rez);
 
 // The one near-black directional light, white ambient, the clear colour.
-void SetupLights(Game& game);
+void SetupLights(GraphicsState& graphics);
 
 // The ambient light level, which tints every lit model.
-void SetAmbient(Game& game, Argb colour);
+void SetAmbient(GraphicsState& graphics, Argb colour);
 
 // View from the camera (rolled with the craft in race camera mode 2) and
 // the projection from the field of view.

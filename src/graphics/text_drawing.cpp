@@ -20,8 +20,8 @@ void DrawWith(Game& game, FontId font, std::string_view text, std::int32_t x, st
 
 }  // namespace
 
-void InitFonts(Game& game) {
-  GraphicsState& g = game.graphics;
+void InitFonts(GraphicsState& graphics) {
+  GraphicsState& g = graphics;
   g.Font = g.Device->CreateFont("Arial", 11, /*bold=*/true);
   g.Font2 = g.Device->CreateFont("Arial", 10, /*bold=*/true);
 }

@@ -8,9 +8,10 @@
 namespace quillmoor {
 
 struct Game;
+struct GraphicsState;
 
 // The two fonts every text is drawn with: Arial bold, 11 and 10 points.
-void InitFonts(Game& game);
+void InitFonts(GraphicsState& graphics);
 
 // The colour a text is drawn in: "FF" put in front of the colour's own
 // hexadecimal digits and the lowest 32 bits kept, so a colour with alpha

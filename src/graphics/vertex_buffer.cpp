@@ -34,9 +34,9 @@ const std::array<WorldVertex, 14> kWorldVertices = {
     Vertex(-2.5f, 0, 140, 0, 1, 0, 1, 28),
 };
 
-bool InitVB(Game& game) {
-  game.graphics.VertexBuffer = game.graphics.Device->CreateVertexBuffer(kWorldVertices);
-  return bool(game.graphics.VertexBuffer);
+bool InitVB(GraphicsState& graphics) {
+  graphics.VertexBuffer = graphics.Device->CreateVertexBuffer(kWorldVertices);
+  return bool(graphics.VertexBuffer);
 }
 
 }  // namespace quillmoor

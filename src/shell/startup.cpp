@@ -88,7 +88,7 @@ void Form_Load(Game& game) {
     LoadResources(game);
   }
   // 13. The shared vertex buffer.
-  if (!InitVB(game)) {
+  if (!InitVB(game.graphics)) {
     throw FatalError("Невозможно инициализировать буфер вершин.", MessageIcon::None);
   }
   // 14. Sound.

@@ -14,13 +14,13 @@ namespace {
 
 constexpr std::int32_t kQuieter = -400;  // hundredths of a decibel
 
-bool MusicOn(const Game& game) { return game.shell.MusicOn == 1; }
+bool MusicOn(const ShellState& shell) { return shell.MusicOn == 1; }
 
 void PlaceTunnelPieces(SimulationState& s) { s.TunnelSegZ = kTunnelStart; }
 
 // The menu music gives way to the race music.
 void SwitchToRaceMusic(Game& game) {
-  if (!MusicOn(game)) return;
+  if (!MusicOn(game.shell)) return;
   game.platform.sound.Stop(sound_file::MenuMusic);
   game.platform.sound.Play(sound_file::RaceMusic, /*looping=*/true);
 }
@@ -71,7 +71,7 @@ void ResetRace(Game& game) {
   s.PickupAngleNorm = 9;
   s.PickupActive = false;
   s.TintActive = false;
-  if (MusicOn(game)) game.platform.sound.SetVolume(sound_file::RaceMusic, kQuieter);
+  if (MusicOn(game.shell)) game.platform.sound.SetVolume(sound_file::RaceMusic, kQuieter);
 }
 
 void BeginNewRace(Game& game) {
@@ -102,7 +102,7 @@ bool CanRestart(const Game& game) {
 void ContinueRace(Game& game) {
   SwitchToRaceMusic(game);
   game.platform.sound.Play(sound_file::MenuClick, /*looping=*/false);
-  if (game.sim.TintActive) SetAmbient(game, kAmbientTint);
+  if (game.sim.TintActive) SetAmbient(game.graphics, kAmbientTint);
   game.sim.GameState = game_state::Race;
   game.platform.sound.Play(sound_file::Engine, /*looping=*/true);
   HidePointer(game.platform.window);
@@ -110,12 +110,12 @@ void ContinueRace(Game& game) {
 
 void RequestExit(Game& game) {
   game.sim.Exiting = true;
-  SetAmbient(game, kAmbientExit);
+  SetAmbient(game.graphics, kAmbientExit);
 }
 
 void PauseRace(Game& game) {
   SimulationState& s = game.sim;
-  if (MusicOn(game)) game.platform.sound.Play(sound_file::MenuMusic, /*looping=*/true);
+  if (MusicOn(game.shell)) game.platform.sound.Play(sound_file::MenuMusic, /*looping=*/true);
   ShowPointer(game.platform.window);
   s.MenuItemState = {};
   s.MenuVisible = true;
@@ -123,16 +123,16 @@ void PauseRace(Game& game) {
   // Standing exactly on the line counts as past it, as for the clock.
   if (s.Distance >= kFinishLine) ShowRaceResult(game);
   s.GameState = game_state::Menu;
-  SetAmbient(game, kAmbientWhite);
+  SetAmbient(game.graphics, kAmbientWhite);
   game.platform.sound.Stop(sound_file::Engine);
-  if (MusicOn(game)) game.platform.sound.Stop(sound_file::RaceMusic);
+  if (MusicOn(game.shell)) game.platform.sound.Stop(sound_file::RaceMusic);
   game.graphics.FieldOfView = 45;
 }
 
 void ResumeRace(Game& game) {
-  if (game.sim.TintActive) SetAmbient(game, kAmbientTint);
+  if (game.sim.TintActive) SetAmbient(game.graphics, kAmbientTint);
   game.sim.GameState = game_state::Race;
-  if (MusicOn(game)) {
+  if (MusicOn(game.shell)) {
     game.platform.sound.Play(sound_file::RaceMusic, /*looping=*/true);
     game.platform.sound.Stop(sound_file::MenuMusic);
   }
@@ -158,13 +158,13 @@ void EndRace(Game& game) {
   s.GameState = game_state::Menu;
   game.platform.sound.Stop(sound_file::Engine);
   ShowRaceResult(game);
-  if (MusicOn(game)) {
+  if (MusicOn(game.shell)) {
     game.platform.sound.Stop(sound_file::RaceMusic);
     game.platform.sound.Play(sound_file::MenuMusic, /*looping=*/true);
   }
   ShowPointer(game.platform.window);
   game.graphics.FieldOfView = 45;
-  SetAmbient(game, kAmbientWhite);
+  SetAmbient(game.graphics, kAmbientWhite);
 }
 
 }  // namespace quillmoor

@@ -17,10 +17,10 @@ constexpr float kPickupAngles[] = {-80, -63, -45, -27, -9, 9, 27, 45, 63, 80};
 constexpr std::int16_t kTintTicks = 300;
 
 // Restarts a sound from its beginning on the first tick of a contact.
-void SoundOnContact(Game& game, bool contact, bool& latch, std::string_view file) {
+void SoundOnContact(Sound& sound, bool contact, bool& latch, std::string_view file) {
   if (contact && !latch) {
-    game.platform.sound.Rewind(file);
-    game.platform.sound.Play(file, /*looping=*/false);
+    sound.Rewind(file);
+    sound.Play(file, /*looping=*/false);
   }
   latch = contact;
 }
@@ -54,8 +54,9 @@ void ScanPads(Game& game) {
 
 void PlayPadSounds(Game& game) {
   SimulationState& s = game.sim;
-  SoundOnContact(game, s.GreenContact, s.GreenPadSoundLatch, sound_file::GreenPad);
-  SoundOnContact(game, s.Speed != 0 && s.RedContact, s.RedPadSoundLatch, sound_file::RedPad);
+  SoundOnContact(game.platform.sound, s.GreenContact, s.GreenPadSoundLatch, sound_file::GreenPad);
+  SoundOnContact(game.platform.sound,
+                 s.Speed != 0 && s.RedContact, s.RedPadSoundLatch, sound_file::RedPad);
 }
 
 void AsteroidStep(Game& game) {
@@ -88,12 +89,12 @@ void PickupStep(Game& game) {
       s.PickupActive = false;
       s.TintActive = true;
       s.TintTicks = 0;
-      SetAmbient(game, kAmbientTint);
+      SetAmbient(game.graphics, kAmbientTint);
     }
   }
 
   if (s.TintActive && ++s.TintTicks > kTintTicks) {
-    SetAmbient(game, kAmbientWhite);
+    SetAmbient(game.graphics, kAmbientWhite);
     s.TintActive = false;
   }
 }
