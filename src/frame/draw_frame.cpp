@@ -28,7 +28,7 @@ void DrawFrame(Game& game) {
     return;
   }
   if (s.MenuVisible) DrawMenuLayer(game);
-  if (game.shell.OverlayOn == 1) DrawOverlayImage(game);
+  if (game.shell.OverlayOn == 1) DrawOverlayImage(game.graphics);
 }
 
 }  // namespace quillmoor

@@ -39,8 +39,8 @@ void Glow(Game& game) {
             colour);
 }
 
-void Logo(Game& game) {
-  DrawImage(game.graphics, image::Logo, {0, 0, 512, 256}, {1.0f, 0.75f}, {20, 10}, {256, 96}, 0,
+void Logo(const GraphicsState& graphics) {
+  DrawImage(graphics, image::Logo, {0, 0, 512, 256}, {1.0f, 0.75f}, {20, 10}, {256, 96}, 0,
             PackArgb(255, 230, 0, 0));
 }
 
@@ -85,17 +85,16 @@ void DrawMenuLayer(Game& game) {
   const bool bestTimesOpen = s.MenuItemState[menu_item::BestTimes] == item_state::Chosen;
   const bool creditsOpen = s.MenuItemState[menu_item::Credits] == item_state::Chosen;
   if (!s.Exiting) Glow(game);
-  Logo(game);
-  if (game.shell.OverlayOn == 1) DrawOverlayImage(game);
+  Logo(game.graphics);
+  if (game.shell.OverlayOn == 1) DrawOverlayImage(game.graphics);
   if (!bestTimesOpen && !creditsOpen) MenuButtons(game);
   if (bestTimesOpen) BestTimesPage(game);
   if (creditsOpen) CreditsPage(game);
   VersionText(game);
 }
 
-void DrawOverlayImage(Game& game) {
-  DrawImage(game.graphics,
-            image::Overlay, {0, 0, 256, 256}, {3.125f, 2.34375f}, {0, 0}, {400, 300}, 0,
+void DrawOverlayImage(const GraphicsState& graphics) {
+  DrawImage(graphics, image::Overlay, {0, 0, 256, 256}, {3.125f, 2.34375f}, {0, 0}, {400, 300}, 0,
             kWhite);
 }
 

@@ -3,6 +3,7 @@
 namespace quillmoor {
 
 struct Game;
+struct GraphicsState;
 
 // The intro image with the version text.
 void DrawIntroScreen(Game& game);
@@ -10,6 +11,6 @@ void DrawIntroScreen(Game& game);
 // overlay again.
 void DrawMenuLayer(Game& game);
 // The full-screen overlay image.
-void DrawOverlayImage(Game& game);
+void DrawOverlayImage(const GraphicsState& graphics);
 
 }  // namespace quillmoor

@@ -44,7 +44,7 @@ void ProgressBar(Game& game) {
 void DrawRaceHud(Game& game) {
   const SimulationState& s = game.sim;
   if (game.shell.MotionBlur) SpeedBlur(game);
-  if (game.shell.OverlayOn == 1) DrawOverlayImage(game);
+  if (game.shell.OverlayOn == 1) DrawOverlayImage(game.graphics);
   Speedometer(game);
   if (s.Distance <= kFinishLine) ProgressBar(game);
   DrawText2(game, "Время: " + RaceClockText(s.RaceTime), 30, 38, TextArgb(255, 255, 255, 255));

@@ -12,10 +12,10 @@ int HexDigits(std::uint32_t value) {
   return digits;
 }
 
-void DrawWith(Game& game, FontId font, std::string_view text, std::int32_t x, std::int32_t y,
-              std::int32_t colour) {
+void DrawWith(GraphicsState& graphics, FontId font, std::string_view text, std::int32_t x,
+              std::int32_t y, std::int32_t colour) {
   if (text.empty()) return;
-  game.graphics.Device->DrawText(font, text, x, y, TextColour(colour));
+  graphics.Device->DrawText(font, text, x, y, TextColour(colour));
 }
 
 }  // namespace
@@ -33,12 +33,12 @@ Argb TextColour(std::int32_t Cvet) {
 
 void DrawText(Game& game, std::string_view sString, std::int32_t tX, std::int32_t tY,
               std::int32_t Cvet) {
-  DrawWith(game, game.graphics.Font, sString, tX, tY, Cvet);
+  DrawWith(game.graphics, game.graphics.Font, sString, tX, tY, Cvet);
 }
 
 void DrawText2(Game& game, std::string_view sString, std::int32_t tX, std::int32_t tY,
                std::int32_t Cvet) {
-  DrawWith(game, game.graphics.Font2, sString, tX, tY, Cvet);
+  DrawWith(game.graphics, game.graphics.Font2, sString, tX, tY, Cvet);
 }
 
 }  // namespace quillmoor

@@ -101,7 +101,7 @@ void RacePhysics(Game& game) {
   s.VisibleCount = 0;
   s.GreenContact = false;
   s.RedContact = false;
-  ScanPads(game);
+  ScanPads(game.map, game.sim);
 
   ReadControls(game);
   s.CraftAngleSigned = s.CraftAngle > 180 ? s.CraftAngle - 360 : s.CraftAngle;

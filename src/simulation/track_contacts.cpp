@@ -27,8 +27,7 @@ void SoundOnContact(Sound& sound, bool contact, bool& latch, std::string_view fi
 
 }  // namespace
 
-void ScanPads(Game& game) {
-  SimulationState& s = game.sim;
+void ScanPads(const MapState& map, SimulationState& s) {
   const float windowNear = s.Distance - 1.0f;
   const float windowFar = s.Distance + 90.0f;
   const float contactNear = Single(double(s.Distance) - 0.7);
@@ -36,8 +35,8 @@ void ScanPads(Game& game) {
   const float angleLow = s.CraftAngleSigned - 12.0f;
   const float angleHigh = s.CraftAngleSigned + 12.0f;
 
-  const MapObject* pads = game.map.MapObjects.data();
-  for (std::int32_t i = 1; i <= game.map.MapObjectCount; ++i) {
+  const MapObject* pads = map.MapObjects.data();
+  for (std::int32_t i = 1; i <= map.MapObjectCount; ++i) {
     const MapObject& pad = pads[i];
     if (pad.Dist < windowNear || pad.Dist > windowFar) continue;
     // Pads beyond the list's room still act; they are only not drawn.
@@ -55,8 +54,8 @@ void ScanPads(Game& game) {
 void PlayPadSounds(Game& game) {
   SimulationState& s = game.sim;
   SoundOnContact(game.platform.sound, s.GreenContact, s.GreenPadSoundLatch, sound_file::GreenPad);
-  SoundOnContact(game.platform.sound,
-                 s.Speed != 0 && s.RedContact, s.RedPadSoundLatch, sound_file::RedPad);
+  SoundOnContact(game.platform.sound, s.Speed != 0 && s.RedContact, s.RedPadSoundLatch,
+                 sound_file::RedPad);
 }
 
 void AsteroidStep(Game& game) {

@@ -3,9 +3,11 @@
 namespace quillmoor {
 
 struct Game;
+struct MapState;
+struct SimulationState;
 
 // The pads within the drawing window and those under the craft.
-void ScanPads(Game& game);
+void ScanPads(const MapState& map, SimulationState& s);
 // The green and red pad sounds, once per stretch of contact.
 void PlayPadSounds(Game& game);
 // The asteroid flying past above the track.
