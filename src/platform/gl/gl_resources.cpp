@@ -14,6 +14,22 @@ Id NextId(const std::vector<T>& items) {
   return Id{static_cast<std::uint32_t>(items.size())};
 }
 
+// The levels down to 1 x 1.
+GLsizei LevelCount(int width, int height) {
+  GLsizei levels = 1;
+  for (; width > 1 || height > 1; ++levels) {
+    width = std::max(1, width / 2);
+    height = std::max(1, height / 2);
+  }
+  return levels;
+}
+
+// All levels' storage at once where the driver can: specifying them one
+// by one makes a driver keep each level apart and then copy them all into
+// one piece, holding both at the peak.
+bool HasTextureStorage() {
+  return epoxy_gl_version() >= 42 || epoxy_has_gl_extension("GL_ARB_texture_storage");
+}
 
 // The next smaller mipmap level: each pixel the mean of up to 2 x 2.
 Image HalfSize(const Image& image) {
@@ -40,14 +56,26 @@ Image HalfSize(const Image& image) {
 // Every level down to 1 x 1, made here: much quicker than asking a software
 // renderer for them.
 void UploadWithMipmaps(const Image& image) {
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA,
-               GL_UNSIGNED_BYTE, image.rgba.data());
+  const bool storage = HasTextureStorage();
+  if (storage) {
+    glTexStorage2D(GL_TEXTURE_2D, LevelCount(image.width, image.height), GL_RGBA8, image.width,
+                   image.height);
+  }
+  const auto put = [storage](GLint n, const Image& level) {
+    if (storage) {
+      glTexSubImage2D(GL_TEXTURE_2D, n, 0, 0, level.width, level.height, GL_RGBA,
+                      GL_UNSIGNED_BYTE, level.rgba.data());
+    } else {
+      glTexImage2D(GL_TEXTURE_2D, n, GL_RGBA8, level.width, level.height, 0, GL_RGBA,
+                   GL_UNSIGNED_BYTE, level.rgba.data());
+    }
+  };
+  put(0, image);
   const Image* above = &image;
   Image level;
-  for (int n = 1; above->width > 1 || above->height > 1; ++n) {
+  for (GLint n = 1; above->width > 1 || above->height > 1; ++n) {
     level = HalfSize(*above);
-    glTexImage2D(GL_TEXTURE_2D, n, GL_RGBA8, level.width, level.height, 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, level.rgba.data());
+    put(n, level);
     above = &level;
   }
 }
