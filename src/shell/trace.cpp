@@ -54,7 +54,8 @@ struct Column {
   void (*put)(std::string& row, const Game& game);
 };
 
-// A column named after the game's own field.
+// A column by name and value; the state's own fields are named after
+// themselves, so a name is never written twice.
 #define QUILLMOOR_COLUMN(name, value) \
   Column { name, [](std::string& row, const Game& game) { Put(row, value); } }
 #define QUILLMOOR_SIM(field) QUILLMOOR_COLUMN(#field, game.sim.field)
