@@ -55,9 +55,7 @@ TEST(GeneratedData, EveryFileLoadsAndIsGeneratedAlike) {
     }
     EXPECT_TRUE(bytes == test::ReadAll(again.path() / name)) << "generated differently";
   }
-  EXPECT_EQ(models, 10);
-  EXPECT_EQ(images, 19);
-  EXPECT_EQ(sounds, 10);
+  EXPECT_EQ(std::tuple(models, images, sounds), std::tuple(10, 19, 10));
 }
 
 }  // namespace

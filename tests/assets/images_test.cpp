@@ -14,8 +14,7 @@ namespace {
 // An interface image as the generator writes it, the images written once per test program.
 Image ReadInterfaceImage(const char* file) {
   static const test::TempDir dir;
-  static const bool written = (assets::WriteInterfaceImages(dir.path()), true);
-  (void)written;
+  [[maybe_unused]] static const bool written = (assets::WriteInterfaceImages(dir.path()), true);
   const std::optional<Image> image = ReadImageFile(dir.path() / file);
   if (!image) ADD_FAILURE() << file << " is missing or unreadable";
   return image.value_or(Image{});

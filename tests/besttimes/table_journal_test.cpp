@@ -27,11 +27,6 @@ class TableJournal : public ::testing::Test {
     pair_ = {dir_.Write("Ch1.res", kOldNames), dir_.Write("Ch2.res", kOldTimes)};
   }
 
-  // What the next start finds: the pair after recovery, and every file.
-  std::pair<std::string, std::string> Recovered() const {
-    RecoverTablePair(pair_);
-    return {test::ReadAll(pair_.names), test::ReadAll(pair_.times)};
-  }
   std::set<std::string> Files() const {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(dir_.path())) {
@@ -39,24 +34,14 @@ class TableJournal : public ::testing::Test {
     }
     return names;
   }
+  // What the next start finds after recovery: the old pair or the new, whole, and no other file.
   void ExpectWholeOldOrNew(const std::string& when) const {
-    const auto table = Recovered();
+    RecoverTablePair(pair_);
+    const std::pair<std::string, std::string> table{test::ReadAll(pair_.names), test::ReadAll(pair_.times)};
     const bool old = table == std::pair<std::string, std::string>(kOldNames, kOldTimes);
     const bool fresh = table == std::pair<std::string, std::string>(kNewNames, kNewTimes);
     EXPECT_TRUE(old || fresh) << when << ": " << table.first << " / " << table.second;
     EXPECT_EQ(Files(), (std::set<std::string>{"Ch1.res", "Ch2.res"})) << when;
-  }
-
-  template <typename Body>
-  static void InChild(Body body) {
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      body();
-      _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
   }
 
   test::TempDir dir_;
@@ -70,12 +55,14 @@ TEST_F(TableJournal, DyingBetweenAnyTwoFileOperationsLeavesAWholeTable) {
   int fresh = 0;
   for (int stop = 1; stop <= steps; ++stop) {
     SaveTablePair(pair_, kOldNames, kOldTimes);
-    InChild([&] {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
       int step = 0;
-      SaveTablePair(pair_, kNewNames, kNewTimes, [&] {
-        if (++step == stop) raise(SIGKILL);
-      });
-    });
+      SaveTablePair(pair_, kNewNames, kNewTimes, [&] { if (++step == stop) raise(SIGKILL); });
+      _exit(0);
+    }
+    waitpid(child, nullptr, 0);
     ExpectWholeOldOrNew("killed at step " + std::to_string(stop));
     fresh += test::ReadAll(pair_.names) == kNewNames;
   }
@@ -117,8 +104,7 @@ TEST_F(TableJournal, OnlyAWholeJournalIsPlayedForward) {
   const std::string journal = JournalBytes(kNewNames, kNewTimes);
   const std::optional<JournalPair> read = ReadJournal(journal);
   ASSERT_TRUE(read);
-  EXPECT_EQ(read->names, kNewNames);
-  EXPECT_EQ(read->times, kNewTimes);
+  EXPECT_EQ(std::tie(read->names, read->times), std::tuple(kNewNames, kNewTimes));
   for (std::size_t cut : {std::size_t(0), std::size_t(10), journal.size() / 2, journal.size() - 1}) {
     EXPECT_FALSE(ReadJournal(journal.substr(0, cut))) << cut;
   }

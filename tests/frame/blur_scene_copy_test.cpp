@@ -3,7 +3,6 @@
 // in the menu, whose scene holds more than the race's, the pass draws.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
@@ -34,9 +33,7 @@ class BlurSceneCopy : public ::testing::Test {
   static std::ptrdiff_t At(const std::vector<std::string>& calls, const std::string& call) {
     return std::find(calls.begin(), calls.end(), call) - calls.begin();
   }
-  std::string Target() const {
-    return std::to_string(g_.game.graphics.BlurRender.target.value);
-  }
+  std::string Target() const { return std::to_string(g_.game.graphics.BlurRender.target.value); }
 
   test::LoadedGame g_;
 };
@@ -58,16 +55,14 @@ TEST_F(BlurSceneCopy, TheRaceKeepsItsSceneBeforeTheBlurLayersAndCopiesItAfterThe
               ElementsAre("CopyKeptPicture " + Target()));
 }
 
-TEST_F(BlurSceneCopy, TheMenuDrawsItsTextureOnceMore) {
+TEST_F(BlurSceneCopy, TheMenuDrawsItsTextureOnceMoreAndKeepsNothing) {
   g_.game.sim.GameState = game_state::Menu;
   const std::vector<std::string> calls = Frame();
   EXPECT_EQ(At(calls, "KeepPicture"), std::ptrdiff_t(calls.size()));
   EXPECT_LT(At(calls, "BeginRenderTarget " + Target()), std::ptrdiff_t(calls.size()));
   EXPECT_THAT(g_.services.log.Starting("CopyKeptPicture"), IsEmpty());
-}
 
-TEST_F(BlurSceneCopy, WithoutTheBlurNothingIsKept) {
-  g_.game.shell.MotionBlur = false;
+  g_.game.shell.MotionBlur = false;  // nor does a race without the blur keep its scene
   g_.game.sim.GameState = game_state::Race;
   Frame();
   EXPECT_THAT(g_.services.log.Starting("KeepPicture"), IsEmpty());

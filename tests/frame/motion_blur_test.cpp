@@ -7,7 +7,6 @@
 #include <vector>
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "frame/scene.h"
 #include "simulation/update_scene.h"
@@ -35,7 +34,7 @@ class BlurTest : public ::testing::Test {
   test::LoadedGame g_;
 };
 
-TEST_F(BlurTest, MarginsGrowWithSpeedRoundedHalfToEven) {
+TEST_F(BlurTest, MarginsGrowWithSpeedRoundedHalfToEvenUpToSixteenBitSizes) {
   const std::pair<float, std::array<int, 4>> cases[] = {
       {0, {0, 0, 0, 0}}, {0.1f, {1, 2, 3, 4}}, {1, {6, 12, 18, 24}}, {2, {11, 22, 33, 44}}};
   const char* alphas[] = {"0xA0FFFFFF", "0x78FFFFFF", "0x50FFFFFF", "0x28FFFFFF"};
@@ -53,9 +52,7 @@ TEST_F(BlurTest, MarginsGrowWithSpeedRoundedHalfToEven) {
   // pixels on every side at speed 2 make 822 by 622.
   EXPECT_THAT(Sprites(0)[0], HasSubstr(" scale 1,1 centre 400,300 rotation 0 at 0,0 "));
   EXPECT_THAT(Sprites(2)[0], HasSubstr(" scale 1.02750003,1.03666663 centre 411,311 "));
-}
-
-TEST_F(BlurTest, LayersWhoseSizeWouldOverflowSixteenBitsAreLeftOut) {
+  // Layers whose size would overflow sixteen bits are left out.
   EXPECT_THAT(Sprites(2000), SizeIs(1));  // margins 11000, then 22000
   EXPECT_THAT(Sprites(1e30f), IsEmpty());
 }
@@ -76,8 +73,7 @@ TEST_F(BlurTest, TheTexturePassDrawsTheRaceSceneIntoTheBlurTarget) {
   const std::vector<std::string>& pass = g_.services.log.calls;
   ASSERT_GT(pass.size(), 9u);
   char clear[64];
-  std::snprintf(clear, sizeof clear, "Clear Target|ZBuffer 0x%08X 1 0",
-                game.graphics.ClearColor);
+  std::snprintf(clear, sizeof clear, "Clear Target|ZBuffer 0x%08X 1 0", game.graphics.ClearColor);
   EXPECT_THAT(
       std::vector(pass.begin(), pass.begin() + 8),
       ElementsAre("BeginRenderTarget " + std::to_string(game.graphics.BlurRender.target.value),

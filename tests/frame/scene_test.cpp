@@ -2,13 +2,11 @@
 
 #include "frame/scene.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "simulation/update_scene.h"
 #include "support/loaded_game.h"
@@ -58,9 +56,8 @@ class SceneTest : public ::testing::Test {
     for (const std::string& call : calls()) {
       if (call.starts_with("SetTransform World")) passes.emplace_back();
       if (call.starts_with("SetTexture 0 ")) texture = call.substr(13);
-      if (call.starts_with("DrawSubset ") && !passes.empty() && passes.back().empty()) {
+      if (call.starts_with("DrawSubset ") && !passes.empty() && passes.back().empty())
         passes.back() = "mesh " + std::to_string(Slot(std::stoul(call.substr(11))));
-      }
       if (call.starts_with("DrawTriangleStrip ") && !passes.empty()) {
         EXPECT_EQ(call, "DrawTriangleStrip " + std::to_string(game().graphics.VertexBuffer.value) +
                             " 6 2");
@@ -140,8 +137,7 @@ TEST_F(SceneTest, PadsAreDrawnOnlyInTheRaceAndOnlyThoseInSight) {
   sim().VisibleObjects.fill(1);
   sim().VisibleCount = 500;
   Draw();
-  const std::vector<std::string> passes = Passes();
-  EXPECT_EQ(std::count(passes.begin(), passes.end(), "mesh 1"), kMaxVisibleObjects);
+  EXPECT_THAT(Passes(), ::testing::Contains("mesh 1").Times(kMaxVisibleObjects));
 }
 
 TEST_F(SceneTest, PadTexturesFollowTheKindAndTheTint) {

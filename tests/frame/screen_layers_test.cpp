@@ -4,7 +4,6 @@
 #include "frame/menu_screens.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
@@ -39,11 +38,17 @@ struct MenuScreens : testing::Test {
   std::string Sprite(int slot, const std::string& rest) const {
     return "DrawSprite " + std::to_string(g.game.graphics.ImageTextures[slot].value) + ' ' + rest;
   }
-  std::string Text(const std::string& rest, bool small = false) const {
+  // A text in the big font, or with Text2 the small one, white unless told.
+  std::string Text(const std::string& text, const std::string& at, bool small = false,
+                   const std::string& colour = "0xFFFFFFFF") const {
     const FontId font = small ? g.game.graphics.Font2 : g.game.graphics.Font;
-    return "DrawText " + std::to_string(font.value) + ' ' + rest;
+    return "DrawText " + std::to_string(font.value) + " \"" + text + "\" " + at + ' ' + colour;
   }
-  std::string Text2(const std::string& rest) const { return Text(rest, true); }
+  std::string Text2(const std::string& text, const std::string& at,
+                    const std::string& colour = "0xFFFFFFFF") const {
+    return Text(text, at, true, colour);
+  }
+  std::string Version() const { return Text2("v 1.01", "710,550"); }
   const std::vector<std::string>& AllCalls() {
     g.services.log.Clear();
     DrawFrame(g.game);
@@ -83,10 +88,13 @@ TEST_F(MenuScreens, IntroFrameIsTheImageAndTheVersionWhateverElseIsOn) {
   EXPECT_THAT(Frame(), ElementsAre(Sprite(image::Intro,
                                           "rect 0,0,1024,1024 scale 0.78125,0.78125 centre "
                                           "400,400 rotation 0 at 0,-130 0xFFFFFFFF"),
-                                   Text2("\"v 1.01\" 710,550 0xFFFFFFFF")));
+                                   Version()));
 }
 
-TEST_F(MenuScreens, MenuFrameDrawsGlowLogoButtonsVersion) {
+// The overlay lies below the buttons and again over everything.
+TEST_F(MenuScreens, MenuFrameDrawsGlowLogoButtonsVersionWithTheOverlayTwiceOnceElsewhere) {
+  g.game.shell.OverlayOn = 1;
+  const std::string overlay = Sprite(image::Overlay, kOverlay);
   // Glow channels: (1 - 0.3 + 0.1) × 255, (0.5 - 0.3 + 0.1) × 255, and blue
   // below zero kept at 0.
   EXPECT_THAT(
@@ -94,39 +102,27 @@ TEST_F(MenuScreens, MenuFrameDrawsGlowLogoButtonsVersion) {
       ElementsAre(Sprite(image::Glow,
                          "rect 0,0,128,128 scale 3.20000005,3.20000005 centre "
                          "204.800003,204.800003 rotation 0 at 300,-50 0xBECC4C00"),
-                  Sprite(image::Logo, kLogo), Text("\"Новая Игра\" 80,220 0xFFFFFFFF"),
-                  Text("\"Рекорды\" 80,255 0xFFFFFFFF"), Text("\"Авторы\" 80,290 0xFFFFFFFF"),
-                  Text("\"Выход\" 80,325 0xFFFFFFFF"), Text2("\"v 1.01\" 710,550 0xFFFFFFFF")));
-}
-
-TEST_F(MenuScreens, OverlayTwiceWithTheMenuOnceElsewhere) {
-  g.game.shell.OverlayOn = 1;
-  const std::string overlay = Sprite(image::Overlay, kOverlay);
-  const auto menu = Frame();
-  ASSERT_EQ(menu.size(), 9u);
-  EXPECT_EQ(menu[2], overlay);  // below the buttons
-  EXPECT_THAT(menu[3], HasSubstr("\"Новая Игра\""));
-  EXPECT_EQ(menu[8], overlay);  // over everything
+                  Sprite(image::Logo, kLogo), overlay, Text("Новая Игра", "80,220"),
+                  Text("Рекорды", "80,255"), Text("Авторы", "80,290"), Text("Выход", "80,325"),
+                  Version(), overlay));
 
   g.game.sim.MenuVisible = false;
   EXPECT_THAT(Frame(), ElementsAre(overlay));
 
   g.game.sim.GameState = game_state::Race;
-  const auto race = Frame();
-  EXPECT_EQ(std::count(race.begin(), race.end(), overlay), 1);
-  EXPECT_THAT(race, testing::Not(testing::Contains(HasSubstr("v 1.01"))));
+  EXPECT_THAT(Frame(), testing::AllOf(testing::Contains(overlay).Times(1),
+                                      testing::Not(testing::Contains(HasSubstr("v 1.01")))));
 }
 
 TEST_F(MenuScreens, ItemsTakeTheColourOfTheirState) {
   g.game.sim.CanContinue = 1;
   g.game.sim.MenuItemState = {item_state::Chosen, item_state::UnderPointer, item_state::Normal,
                               item_state::Normal, 9};
-  EXPECT_THAT(
-      MenuLayer(),
-      ElementsAre(StartsWith("DrawSprite"), StartsWith("DrawSprite"),
-                  Text("\"Продолжить\" 80,220 0xFFFF0000"),
-                  Text("\"Новая Игра\" 80,255 0xFFFFFFB4"), Text("\"Рекорды\" 80,290 0xFFFFFFFF"),
-                  Text("\"Авторы\" 80,325 0xFFFFFFFF"), Text2("\"v 1.01\" 710,550 0xFFFFFFFF")));
+  EXPECT_THAT(MenuLayer(),
+              ElementsAre(StartsWith("DrawSprite"), StartsWith("DrawSprite"),
+                          Text("Продолжить", "80,220", false, "0xFFFF0000"),
+                          Text("Новая Игра", "80,255", false, "0xFFFFFFB4"),
+                          Text("Рекорды", "80,290"), Text("Авторы", "80,325"), Version()));
 
   g.game.sim.CanContinue = 2;  // no menu of that kind
   EXPECT_EQ(MenuLayer().size(), 3u);
@@ -147,25 +143,20 @@ struct PagesBestTimes : MenuScreens {
   }
 };
 
-TEST_F(PagesBestTimes, RaceResultTakesItsRowWithTheNameBeingTyped) {
+// A fast race takes its row with the name being typed; a slow one keeps the
+// table and adds its time below.
+TEST_F(PagesBestTimes, RaceResultTakesItsRowOrGoesBelowTheTable) {
   g.game.sim.ShowRaceResult = true;
   g.game.best.NewRecordRank = 2;
-  EXPECT_THAT(Page(), ElementsAre(Text("\"Таблица рекордов:\" 190,250 0xFFC8C8FF"),
-                                  Text("\"Аня - 50.00\" 200,280 0xFFFFFFFF"),
-                                  Text("\"Дима| - 55.13\" 200,310 0xFFFFFFFF"),
-                                  Text("\"Вера - 70.25\" 200,340 0xFFFFFFFF"),
-                                  Text("\"Глеб - 80.00\" 200,370 0xFFFFFFFF")));
-}
-
-TEST_F(PagesBestTimes, SlowRaceKeepsTheTableAndAddsItsTimeBelow) {
-  g.game.sim.ShowRaceResult = true;
+  EXPECT_THAT(Page(), ElementsAre(Text("Таблица рекордов:", "190,250", false, "0xFFC8C8FF"),
+                                  Text("Аня - 50.00", "200,280"), Text("Дима| - 55.13", "200,310"),
+                                  Text("Вера - 70.25", "200,340"), Text("Глеб - 80.00", "200,370")));
   g.game.best.NewRecordRank = 5;
   g.game.sim.RaceTime = 99;
-  EXPECT_THAT(Page(), ElementsAre(HasSubstr("Таблица"), Text("\"Аня - 50.00\" 200,280 0xFFFFFFFF"),
-                                  Text("\"Борис - 60.50\" 200,310 0xFFFFFFFF"),
-                                  Text("\"Вера - 70.25\" 200,340 0xFFFFFFFF"),
-                                  Text("\"Глеб - 80.00\" 200,370 0xFFFFFFFF"),
-                                  Text("\"Ваше время: 99.00\" 200,430 0xFFFFFFFF")));
+  EXPECT_THAT(Page(), ElementsAre(HasSubstr("Таблица"), Text("Аня - 50.00", "200,280"),
+                                  Text("Борис - 60.50", "200,310"), Text("Вера - 70.25", "200,340"),
+                                  Text("Глеб - 80.00", "200,370"),
+                                  Text("Ваше время: 99.00", "200,430")));
 }
 
 using PagesCredits = MenuScreens;
@@ -175,6 +166,7 @@ TEST_F(PagesCredits, ReplaceTheButtonsWithTheTeamAndTheAddress) {
   const auto calls = MenuLayer();
   ASSERT_EQ(calls.size(), 9u);
   const std::vector<std::string> page(calls.begin() + 2, calls.end() - 1);
+  const std::string small = "DrawText " + std::to_string(g.game.graphics.Font2.value) + ' ';
   const std::vector<std::pair<const char*, const char*>> lines{
       {"\"Авторы:\" 120,250 ", "0xFFFFFFFF"},
       {"\"Программирование, моделирование: ", "\" 120,275 0xFFFFFFFF"},
@@ -184,7 +176,7 @@ TEST_F(PagesCredits, ReplaceTheButtonsWithTheTeamAndTheAddress) {
       {"\"", "\" 120,500 0xFFC8C8FF"},
   };
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    EXPECT_THAT(page[i], StartsWith(Text2(lines[i].first))) << i;
+    EXPECT_THAT(page[i], StartsWith(small + lines[i].first)) << i;
     EXPECT_THAT(page[i], testing::EndsWith(lines[i].second)) << i;
   }
 }
@@ -202,30 +194,21 @@ struct HudRace : MenuScreens {
     DrawRaceHud(g.game);
     return g.services.log.calls;
   }
-  std::string Needle() { return Hud().at(1); }
 };
 
 TEST_F(HudRace, DrawsOverlayGaugesClockAndHintInOrder) {
   g.game.shell.OverlayOn = 1;
   g.game.sim.HintActive = true;
-  EXPECT_THAT(
-      Hud(),
-      ElementsAre(
-          Sprite(image::Overlay, kOverlay),
-          Sprite(image::Dial,
-                 "rect 0,0,256,256 scale 0.699999988,0.699999988 centre 89.5999985,89.5999985 "
-                 "rotation 0 at 10,380 0xC8FFFFFF"),
-          Sprite(image::Needle,
-                 "rect 0,0,256,256 scale 0.699999988,0.699999988 centre 89.5999985,89.5999985 "
-                 "rotation 1.57075 at 10,380 0xC8FFFFFF"),
-          Sprite(image::ProgressFrame,
-                 "rect 0,0,128,16 scale 1.39999998,1 centre 89.5999985,8 rotation 0 at 10,570 "
-                 "0x96FFFFFF"),
-          Sprite(image::ProgressFill,
-                 "rect 0,0,64,16 scale 1.39999998,1 centre 89.5999985,8 rotation 0 at 10,570 "
-                 "0x96FFFFFF"),
-          Text2("\"Время: 12.34\" 30,38 0xFFFFFFFF"),
-          Text2("\"! Enter меняет режим камеры\" 560,28 0xFFFFFFB4")));
+  const std::string dial =
+      "rect 0,0,256,256 scale 0.699999988,0.699999988 centre 89.5999985,89.5999985 rotation ";
+  const std::string bar = " scale 1.39999998,1 centre 89.5999985,8 rotation 0 at 10,570 0x96FFFFFF";
+  EXPECT_THAT(Hud(), ElementsAre(Sprite(image::Overlay, kOverlay),
+                                 Sprite(image::Dial, dial + "0 at 10,380 0xC8FFFFFF"),
+                                 Sprite(image::Needle, dial + "1.57075 at 10,380 0xC8FFFFFF"),
+                                 Sprite(image::ProgressFrame, "rect 0,0,128,16" + bar),
+                                 Sprite(image::ProgressFill, "rect 0,0,64,16" + bar),
+                                 Text2("Время: 12.34", "30,38"),
+                                 Text2("! Enter меняет режим камеры", "560,28", "0xFFFFFFB4")));
 }
 
 TEST_F(HudRace, SpeedBlurLiesUnderEverythingElse) {
@@ -237,16 +220,13 @@ TEST_F(HudRace, SpeedBlurLiesUnderEverythingElse) {
   EXPECT_TRUE(std::equal(plain.begin(), plain.end(), blurred.end() - plain.size()));
 }
 
-TEST_F(HudRace, NeedleTurnsBackFromAFullTurnWithSpeed) {
-  // 2 × 3.1415 at rest, 1.25 × 3.1415 at half speed.
+TEST_F(HudRace, NeedleTurnsBackWithSpeedAndTheFillGrowsUpToTheFinishThenTheBarGoes) {
+  // The needle: 2 × 3.1415 at rest, 1.25 × 3.1415 at half speed.
   for (const auto& [speed, rotation] :
        {std::pair{0.f, "rotation 6.28299999 "}, {1.f, "rotation 3.92687511 "}}) {
     g.game.sim.Speed = speed;
-    EXPECT_THAT(Needle(), HasSubstr(rotation)) << speed;
+    EXPECT_THAT(Hud().at(1), HasSubstr(rotation)) << speed;
   }
-}
-
-TEST_F(HudRace, ProgressFillGrowsUpToTheFinishThenTheBarGoes) {
   for (const auto& [distance, rect] :
        {std::pair{0.f, "rect 0,0,0,16 "}, {9999.9f, "rect 0,0,127,16 "},
         {10000.f, "rect 0,0,128,16 "}}) {

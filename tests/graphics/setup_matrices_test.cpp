@@ -13,6 +13,7 @@ class SetupMatricesTest : public ::testing::Test {
     InitD3d(game_, 1);
     game_.graphics.AspectRatio = static_cast<float>(1024.0 / 768.0);
     game_.graphics.Camera = {0, -2.4f, -0.85f, 0, -2.4f, 0};
+    game_.sim.ObjectSlots[3].Angle = 90;
   }
 
   const Matrix& View() { return services_.graphics.device->transforms[TransformType::View]; }
@@ -23,12 +24,6 @@ class SetupMatricesTest : public ::testing::Test {
   RecordingPlatform services_;
   Game game_{services_.platform, "Data"};
 };
-
-TEST_F(SetupMatricesTest, FieldOfViewInRadiansWithTheGamesPi) {
-  SetupMatrices(game_);
-  const Matrix expected = PerspectiveFovLH(0.785375f, game_.graphics.AspectRatio, 0.05f, 300.0f);
-  EXPECT_EQ(services_.graphics.device->transforms[TransformType::Projection], expected);
-}
 
 TEST_F(SetupMatricesTest, RaceCameraModeTwoRollsWithTheCraft) {
   game_.sim.GameState = game_state::Race;
@@ -41,20 +36,17 @@ TEST_F(SetupMatricesTest, RaceCameraModeTwoRollsWithTheCraft) {
   }
 }
 
-TEST_F(SetupMatricesTest, NoRollInTheMenuOrInCameraModeThree) {
+TEST_F(SetupMatricesTest, NoRollInTheMenuOrInCameraModeThreeAndTheFovUsesTheGamesPi) {
   game_.graphics.RollAngle = 1.5f;
-  game_.sim.ObjectSlots[3].Angle = 90;
-
-  game_.sim.GameState = game_state::Menu;
-  game_.sim.CameraMode = 2;
-  SetupMatrices(game_);
-  EXPECT_EQ(View(), PlainView());
-
-  game_.sim.GameState = game_state::Race;
-  game_.sim.CameraMode = 3;
-  SetupMatrices(game_);
-  EXPECT_EQ(View(), PlainView());
-  EXPECT_EQ(game_.graphics.RollAngle, 1.5f);  // keeps its last value
+  for (const auto& [state, mode] : {std::pair{game_state::Menu, 2}, {game_state::Race, 3}}) {
+    game_.sim.GameState = state;
+    game_.sim.CameraMode = mode;
+    SetupMatrices(game_);
+    EXPECT_EQ(View(), PlainView()) << mode;
+    EXPECT_EQ(game_.graphics.RollAngle, 1.5f);  // keeps its last value
+    EXPECT_EQ(services_.graphics.device->transforms[TransformType::Projection],
+              PerspectiveFovLH(0.785375f, game_.graphics.AspectRatio, 0.05f, 300.0f));
+  }
 }
 
 }  // namespace

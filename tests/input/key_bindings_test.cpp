@@ -1,7 +1,6 @@
 #include "input/key_bindings.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace quillmoor {
 namespace {
@@ -43,7 +42,7 @@ class KeyTranslatorTest : public ::testing::Test {
   bool nameBox_ = false;
 };
 
-TEST_F(KeyTranslatorTest, BothKeysOfAnActionHoldItsGameKeyUntilTheLastIsUp) {
+TEST_F(KeyTranslatorTest, AnActionsKeysHoldItsGameKeyUntilTheLastIsUpAndRebindingMovesThem) {
   EXPECT_THAT(Down(vk::Up), ElementsAre("down W"));
   EXPECT_THAT(Down(vk::W), ElementsAre("down W"));
   EXPECT_THAT(Up(vk::Up), IsEmpty());
@@ -52,9 +51,8 @@ TEST_F(KeyTranslatorTest, BothKeysOfAnActionHoldItsGameKeyUntilTheLastIsUp) {
   EXPECT_THAT(Down('Q'), IsEmpty());
   EXPECT_THAT(Up('Q'), IsEmpty());
   EXPECT_THAT(Up(vk::Left), IsEmpty());
-}
 
-TEST_F(KeyTranslatorTest, ARebindingMovesTheActionToTheNewKey) {
+  // A rebinding moves the action to the new key.
   bindings_[std::size_t(Action::Accelerate)].keys = {KeyChord{'I'}, KeyChord{}};
   EXPECT_THAT(Down(vk::W), IsEmpty());
   EXPECT_THAT(Down('I'), ElementsAre("down W"));

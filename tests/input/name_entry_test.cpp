@@ -56,15 +56,13 @@ TEST_F(NameEntry, AFastRaceOpensTheBoxThatKeepsTenCharactersTheTableCanStore) {
 
   FinishRace(170);
   EXPECT_EQ(game().best.NewRecordRank, 3);
-  EXPECT_TRUE(box().Visible);
-  EXPECT_TRUE(box().Focused);
+  EXPECT_TRUE(box().Visible && box().Focused);
   EXPECT_EQ(box().Text, "Имя");
   // € is 0x88 in the table's code page; 0x1E is the table's field separator;
   // U+0098 is a control character without a code.
   for (const char* text : {"Ёж€", "✓", "🙂", "\t", "\x1e", "\xC2\x98", "a✓b"}) Type(text);
   EXPECT_EQ(box().Text, "ИмяЁж€ab");
   Type("cde");
-  EXPECT_EQ(box().Text, "ИмяЁж€abcd");
   Type("z");
   EXPECT_EQ(box().Text, "ИмяЁж€abcd");
 
@@ -84,8 +82,7 @@ TEST_F(NameEntry, EnterStoresTheRowAndSavesTheTable) {
   Type("Юля");
   Press(vk::Return);
 
-  EXPECT_FALSE(box().Visible);
-  EXPECT_FALSE(box().Focused);
+  EXPECT_FALSE(box().Visible || box().Focused);
   EXPECT_FALSE(game().sim.ShowRaceResult);
   EXPECT_EQ(game().sim.MenuItemState[2], 2);  // the page stays open
   const Table table{{"", "Аня", "Bo", "Юля", "Dee"}, {0, 50, 60, 65, 80}};  // the beaten 70 is gone
@@ -103,8 +100,7 @@ TEST_F(NameEntry, AClickOnThePageStoresTheNameWithoutSaving) {
   Form_MouseDown(game(), MouseButton::Left, 100, 330);  // on "Выход": only the page closes
 
   EXPECT_EQ(InGame(), Table({"", "Аня", "ИмяX", "Вий", "Dee"}, {0, 150, 155, 180, 200}));
-  EXPECT_FALSE(box().Visible);
-  EXPECT_FALSE(box().Focused);
+  EXPECT_FALSE(box().Visible || box().Focused);
   EXPECT_FALSE(game().sim.ShowRaceResult);
   EXPECT_EQ(game().sim.MenuItemState, (std::array<std::uint8_t, 5>{}));
   EXPECT_FALSE(game().sim.Exiting);

@@ -35,20 +35,17 @@ class NetLinkTest : public testing::Test {
 TEST_F(NetLinkTest, StatusTextFollowsTheSocketState) {
   EXPECT_EQ(net().Label4, "Label1");
   // nullptr: the text is left as it was.
-  const std::pair<int, const char*> table[] = {
-      {0, "Порт закрыт"},       {1, "Порт открыт"},          {2, "Порт прослушивается"},
-      {3, "Ожидание связи"},    {4, nullptr},                {5, nullptr},
-      {6, "Подключение к хосту"}, {7, "Связь установлена"}, {8, "Связь закрывается..."},
-      {9, "Ошибка"},            {10, nullptr},
-  };
+  const char* const texts[] = {"Порт закрыт", "Порт открыт", "Порт прослушивается",
+                               "Ожидание связи", nullptr, nullptr, "Подключение к хосту",
+                               "Связь установлена", "Связь закрывается...", "Ошибка", nullptr};
   game_.sim.ObjectSlots[3].Angle = 37.5f;
   for (const int role : {1, 2}) {
     game_.net.NetRole = role;
-    for (const auto& [state, text] : table) {
+    for (int state = 0; state < int(std::size(texts)); ++state) {
       game_.net.Label4 = "Label1";
       socket().state = state;
       NetTick(game_);
-      EXPECT_EQ(net().Label4, text ? text : "Label1") << "state " << state;
+      EXPECT_EQ(net().Label4, texts[state] ? texts[state] : "Label1") << "state " << state;
     }
     // Only a connected client reports on its own.
     EXPECT_EQ(SocketCalls(), role == 1 ? std::vector<std::string>{}
@@ -73,11 +70,7 @@ TEST_F(NetLinkTest, PollAcceptsARequestAndHandsOnData) {
 }
 
 TEST_F(NetLinkTest, DataArrivalReadsTheFirstThreeFields) {
-  struct Case {
-    std::string message;
-    double x, z;
-    float angle;
-  };
+  struct Case { std::string message; double x, z; float angle; };
   // Each message arrives on a craft at 5, 6, 12.
   const Case cases[] = {
       {"0|0|37,5|", 0, 0, 37.5f},
@@ -93,14 +86,11 @@ TEST_F(NetLinkTest, DataArrivalReadsTheFirstThreeFields) {
       {"0." + std::string(400, '0') + "1|-0.5|1|", 0, -0.5, 1},  // too small: 0
   };
   for (const Case& c : cases) {
-    game_.net.PeerX = 5;
-    game_.net.PeerZ = 6;
-    game_.net.PeerAngle = 12;
+    std::tie(game_.net.PeerX, game_.net.PeerZ, game_.net.PeerAngle) = std::tuple(5, 6, 12);
     Arrive(c.message);
     EXPECT_EQ(net().NetMessage, c.message);
-    EXPECT_EQ(net().PeerX, c.x) << c.message;
-    EXPECT_EQ(net().PeerZ, c.z) << c.message;
-    EXPECT_EQ(net().PeerAngle, c.angle) << c.message;
+    EXPECT_EQ(std::tuple(net().PeerX, net().PeerZ, net().PeerAngle), std::tuple(c.x, c.z, c.angle))
+        << c.message;
   }
 }
 
@@ -116,7 +106,7 @@ TEST_F(NetLinkTest, OnlyAConnectedHostAnswersEvenWithoutALog) {
   game_.sim.ObjectSlots[3].Angle = 12.5f;
   socket().state = 8;
   Arrive("1|1|1|");
-  game_.net.NetRole = 2;
+  game_.net.NetRole = 2;  // a client
   socket().state = 7;
   Arrive("1|1|1|");
   EXPECT_EQ(SocketCalls(), (std::vector<std::string>{"Socket.GetData", "Socket.GetData"}));
@@ -132,11 +122,8 @@ TEST(NetNumberText, ShortestUsualFormAndReport) {
   EXPECT_EQ(NumberText(1.0 / 3, 15), "0.333333333333333");
   EXPECT_EQ(NumberText(123456789012345.0, 15), "123456789012345");
   EXPECT_EQ(NumberText(1e15, 15), "1E+15");
-  Placement craft;
-  craft.X = -1.25f;
-  craft.Z = 10000;
-  craft.Angle = -79.99999f;
-  EXPECT_EQ(CraftReport(craft), "-1.25|10000|-79.99999|");
+  EXPECT_EQ(CraftReport({.X = -1.25f, .Z = 10000, .Angle = -79.99999f, .World = {}}),
+            "-1.25|10000|-79.99999|");
   EXPECT_EQ(NumericValue(" -0012.50ab"), -12.5);
   EXPECT_EQ(NumericValue("."), 0.0);
 }

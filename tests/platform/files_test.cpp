@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -29,12 +30,9 @@ TEST(Files, AFileOverItsKindsLimitIsRefusedUnread) {
   const auto file = dir.Write("Config.ini", std::string(file_limit::Settings, '1'));
   EXPECT_EQ(ReadFileBytes(file, file_limit::Settings)->size(), file_limit::Settings);
   std::ofstream(file, std::ios::app) << '1';
-  try {
-    ReadFileBytes(file, file_limit::Settings);
-    ADD_FAILURE() << "read past the limit";
-  } catch (const FatalError& error) {
-    EXPECT_EQ(std::string(error.what()), "Файл " + file.string() + " больше 64 КиБ и не прочитан.");
-  }
+  EXPECT_THAT([&] { ReadFileBytes(file, file_limit::Settings); },
+              testing::ThrowsMessage<FatalError>(
+                  testing::StrEq("Файл " + file.string() + " больше 64 КиБ и не прочитан.")));
   EXPECT_THROW(ReadFileBytes(file, 4), FatalError);
 }
 

@@ -70,17 +70,14 @@ class GlSceneTest : public ::testing::Test {
     return device_->CreateTextureFromFile(files_.Write("t.png", EncodePng(image, true)));
   }
 
-  Image Picture() {
-    device_->EndScene();
-    return device_->ReadBackBuffer();
-  }
-
+  // Ends the scene and checks the picture's colours at the spots.
   struct Spot {
     int x, y;
     Rgb rgb;
   };
   Image ExpectPicture(std::initializer_list<Spot> spots) {
-    const Image image = Picture();
+    device_->EndScene();
+    const Image image = device_->ReadBackBuffer();
     for (const auto& [x, y, rgb] : spots) {
       const std::uint8_t* p = &image.rgba[(std::size_t(y) * image.width + x) * 4];
       for (int c = 0; c < 3; ++c) {

@@ -29,6 +29,23 @@ std::string Encoded(char format) {
   return out;
 }
 
+// Little-endian 32-bit fields into a header, by their offsets.
+void Put(std::string& bytes, std::initializer_list<std::pair<std::size_t, std::int64_t>> fields) {
+  for (const auto& [offset, value] : fields) {
+    const auto field = std::uint32_t(value);
+    std::memcpy(&bytes[offset], &field, 4);
+  }
+}
+
+// kPixels' colours as a 24-bit BMP stored top row first, as its negative
+// height says: blue, green, red, rows padded to four bytes.
+std::string TopDownBmp() {
+  std::string bytes = "BM";
+  bytes.resize(54, '\0');
+  Put(bytes, {{2, 54 + 16}, {10, 54}, {14, 40}, {18, 2}, {22, -2}, {26, 1}, {28, 24}});
+  return bytes + std::string("\x00\x00\xFF\x00\xFF\x00\0\0\xFF\x00\x00\xFF\xFF\xFF\0\0", 16);
+}
+
 TEST(ImageFile, EveryFormatIsReadByItsContent) {
   test::TempDir dir;
   const std::pair<const char*, char> files[] = {{"png.res", 'p'}, {"bmp.res", 'b'}, {"tga.dds", 't'}};
@@ -42,36 +59,12 @@ TEST(ImageFile, EveryFormatIsReadByItsContent) {
   const std::optional<Image> photo = ReadImageFile(dir.Write("photo.png", Encoded('j')));
   ASSERT_TRUE(photo);
   EXPECT_GT(photo->rgba[0], 200);  // red stays red, near enough
-}
-
-// kPixels' colours as a 24-bit BMP stored top row first, as its negative
-// height says.
-std::string TopDownBmp() {
-  std::string bytes(54, '\0');
-  const auto put = [&](std::size_t offset, std::int32_t value) {
-    std::memcpy(&bytes[offset], &value, 4);
-  };
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  put(2, 54 + 16);
-  put(10, 54);
-  put(14, 40);
-  put(18, 2);
-  put(22, -2);
-  bytes[26] = 1;
-  bytes[28] = 24;
-  // Blue, green, red; rows padded to four bytes.
-  bytes += std::string("\x00\x00\xFF\x00\xFF\x00\0\0", 8);
-  bytes += std::string("\xFF\x00\x00\xFF\xFF\xFF\0\0", 8);
-  return bytes;
-}
-
-TEST(ImageFile, ATopDownBmpIsReadTopRowFirst) {
-  const std::optional<Image> image = DecodeImage(TopDownBmp());
-  ASSERT_TRUE(image);
-  EXPECT_EQ(image->height, 2);
-  EXPECT_EQ(image->rgba[0], 255);          // red at the top left
-  EXPECT_EQ(image->rgba[4 * 2 + 2], 255);  // blue at the bottom left
+  // A top-down BMP: red at the top left, blue at the bottom left.
+  const std::optional<Image> topDown = DecodeImage(TopDownBmp());
+  ASSERT_TRUE(topDown);
+  EXPECT_EQ(topDown->height, 2);
+  EXPECT_EQ(topDown->rgba[0], 255);
+  EXPECT_EQ(topDown->rgba[4 * 2 + 2], 255);
 }
 
 // A DDS header for the size and pixel format.
@@ -79,17 +72,9 @@ std::string DdsHeader(int width, int height, std::uint32_t formatFlags, std::str
                       std::uint32_t bits = 0, std::array<std::uint32_t, 4> masks = {}) {
   std::string bytes = "DDS ";
   bytes.resize(128, '\0');
-  const auto put = [&](std::size_t offset, std::uint32_t value) {
-    std::memcpy(&bytes[offset], &value, 4);
-  };
-  put(4, 124);
-  put(12, std::uint32_t(height));
-  put(16, std::uint32_t(width));
-  put(76, 32);
-  put(80, formatFlags);
+  Put(bytes, {{4, 124}, {12, height}, {16, width}, {76, 32}, {80, formatFlags}, {88, bits},
+              {92, masks[0]}, {96, masks[1]}, {100, masks[2]}, {104, masks[3]}});
   if (!fourCc.empty()) std::memcpy(&bytes[84], fourCc.data(), 4);
-  put(88, bits);
-  for (int i = 0; i < 4; ++i) put(92 + 4 * std::size_t(i), masks[i]);
   return bytes;
 }
 

@@ -16,9 +16,8 @@ void ExpectNear(const Matrix& actual, const float (&expected)[4][4], float toler
 }
 
 void ExpectPoint(Vector3 actual, Vector3 expected) {
-  EXPECT_NEAR(actual.x, expected.x, 1e-6f);
-  EXPECT_NEAR(actual.y, expected.y, 1e-6f);
-  EXPECT_NEAR(actual.z, expected.z, 1e-6f);
+  const float a[] = {actual.x, actual.y, actual.z}, e[] = {expected.x, expected.y, expected.z};
+  for (int i = 0; i < 3; ++i) EXPECT_NEAR(a[i], e[i], 1e-6f) << "coordinate " << i;
 }
 
 TEST(Matrix, LookAtLeftHanded) {

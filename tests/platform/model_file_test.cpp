@@ -68,12 +68,9 @@ void Put(std::string& bytes, T value) {
 
 void ExpectSameGeometry(const std::optional<ModelGeometry>& a,
                         const std::optional<ModelGeometry>& b) {
-  ASSERT_TRUE(a);
-  ASSERT_TRUE(b);
-  EXPECT_EQ(a->vertices, b->vertices);
-  EXPECT_EQ(a->indices, b->indices);
-  EXPECT_EQ(a->subsets, b->subsets);
-  EXPECT_EQ(a->materials, b->materials);
+  ASSERT_TRUE(a && b);
+  EXPECT_EQ(std::tie(a->vertices, a->indices, a->subsets, a->materials),
+            std::tie(b->vertices, b->indices, b->subsets, b->materials));
 }
 
 // One triangle without materials in the binary token form.
@@ -130,9 +127,8 @@ TEST(XFile, BrokenFilesAreNotReadAndDoNotCrash) {
       "xof 0303txt 0032\nMesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;;\n"
       " MeshMaterialList { 0; 1; 0;; } }\n"));
   test::TempDir dir;
-  XFileReader reader;
-  EXPECT_FALSE(reader.ReadFile(dir.path() / "missing.x"));
-  EXPECT_FALSE(reader.ReadFile(dir.path()));
+  EXPECT_FALSE(XFileReader().ReadFile(dir.path() / "missing.x"));
+  EXPECT_FALSE(XFileReader().ReadFile(dir.path()));
 }
 
 // A reply for a triangle whose third index is given.

@@ -32,7 +32,7 @@ std::string OnePixelPng(std::uint8_t red) {
 
 int FirstLetter(const std::filesystem::path& file) { return int(file.string()[0]); }
 
-TEST(ReadAhead, EachFileOnceThenNoMore) {
+TEST(ReadAhead, EachFileOnceThenNoMoreAndPassedOverOnesHoldNothingUp) {
   {
     ReadAhead<int> batch({"a", "b", "c", "d"}, FirstLetter);
     EXPECT_EQ(ReadAhead<int>::Take("a"), 'a');
@@ -43,10 +43,8 @@ TEST(ReadAhead, EachFileOnceThenNoMore) {
     EXPECT_EQ(ReadAhead<int>::Take("b"), std::nullopt);
   }
   EXPECT_EQ(ReadAhead<int>::Take("d"), std::nullopt);
-}
-
-TEST(ReadAhead, FilesPassedOverDoNotHoldUpTheRest) {
-  ReadAhead<int> batch({"a", "b", "c", "d", "e"}, FirstLetter, /*waiting=*/1);
+  // Files passed over do not hold up the rest.
+  ReadAhead<int> waitingForOne({"a", "b", "c", "d", "e"}, FirstLetter, /*waiting=*/1);
   EXPECT_EQ(ReadAhead<int>::Take("e"), 'e');
 }
 
@@ -83,9 +81,8 @@ TEST(ReadAhead, ModelsAheadAreTheModelsOnDisk) {
   EXPECT_FALSE(reader.ReadFile(broken));
   const std::optional<ModelGeometry> model = reader.ReadFile(good);
   ASSERT_TRUE(model);
-  EXPECT_EQ(model->vertices, expected->vertices);
-  EXPECT_EQ(model->indices, expected->indices);
-  EXPECT_EQ(model->subsets, expected->subsets);
+  EXPECT_EQ(std::tie(model->vertices, model->indices, model->subsets),
+            std::tie(expected->vertices, expected->indices, expected->subsets));
 }
 
 }  // namespace

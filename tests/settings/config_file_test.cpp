@@ -12,6 +12,7 @@ namespace {
 using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
 
 TEST(SplitLines, EveryLineEndCounts) {
   EXPECT_THAT(SplitLines("1\r\n2\r\n"), ElementsAre("1", "2"));
@@ -30,25 +31,15 @@ TEST(ConfigText, MissingFileIsNoConfig) {
   EXPECT_FALSE(ReadConfigText(dir.path() / "folder").has_value());
 }
 
-// The message of the fatal error the call ends with.
-template <typename Call>
-std::string ErrorOf(Call call) {
-  try {
-    call();
-  } catch (const FatalError& error) {
-    return error.what();
-  }
-  return "no error";
-}
-
 // Conversion errors name the file, the line and the text, unprintable bytes escaped.
 TEST(ConfigText, ConversionErrorsNameFileLineAndText) {
   test::TempDir dir;
   const auto path = dir.Write("Config.ini", std::string("1\r\nport\r\n\x01\xff", 11));
   const ConfigText config = *ReadConfigText(path);
-  EXPECT_THAT(ErrorOf([&] { (void)config.Int16(2); }),
-              AllOf(HasSubstr(path.string()), HasSubstr("строка 2"), HasSubstr("«port»")));
-  EXPECT_THAT(ErrorOf([&] { (void)config.Byte(3); }), HasSubstr("«\\x01\\xFF»"));
+  EXPECT_THAT([&] { (void)config.Int16(2); },
+              ThrowsMessage<FatalError>(
+                  AllOf(HasSubstr(path.string()), HasSubstr("строка 2"), HasSubstr("«port»"))));
+  EXPECT_THAT([&] { (void)config.Byte(3); }, ThrowsMessage<FatalError>(HasSubstr("«\\x01\\xFF»")));
 }
 
 }  // namespace

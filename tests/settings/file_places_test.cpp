@@ -27,6 +27,12 @@ class FilePlacesTest : public ::testing::Test {
     return FindFilePlaces({Program(), data, user, environment_});
   }
 
+  // Where the player's files go: config, user and the log file.
+  using Paths = std::vector<std::filesystem::path>;
+  static Paths PlayerFiles(const FilePlaces& places) {
+    return {places.config, places.user, places.logFile};
+  }
+
   test::TempDir dir_;
   UserEnvironment environment_{"", "", "/home/ann"};
 };
@@ -34,13 +40,9 @@ class FilePlacesTest : public ::testing::Test {
 TEST_F(FilePlacesTest, APortableCopyKeepsEverythingInItsDataFolder) {
   Portable();
   Install();  // beside the program comes first
-  const FilePlaces places = Find();
-  EXPECT_EQ(places.data, Program() / "Data");
-  EXPECT_TRUE(places.IsPortable());
-  EXPECT_EQ(places.config, places.data);
-  EXPECT_EQ(places.logFile, Program() / "log.txt");
-
-  const std::filesystem::path other = dir_.path() / "other";
+  const std::filesystem::path data = Program() / "Data", other = dir_.path() / "other";
+  EXPECT_EQ(Find().data, data);
+  EXPECT_EQ(PlayerFiles(Find()), (Paths{data, data, Program() / "log.txt"}));
   // --data wins over both.
   std::filesystem::create_directories(other);
   EXPECT_EQ(Find(other).data, other);
@@ -49,31 +51,25 @@ TEST_F(FilePlacesTest, APortableCopyKeepsEverythingInItsDataFolder) {
 
 TEST_F(FilePlacesTest, AnInstalledCopyFollowsTheBaseDirectoryRules) {
   Install();
-  FilePlaces places = Find();
-  EXPECT_EQ(places.data, Shipped());
-  EXPECT_EQ(places.config, "/home/ann/.config/quillmoor");
-  EXPECT_EQ(places.user, "/home/ann/.local/share/quillmoor");
-  EXPECT_EQ(places.logFile, "/home/ann/.local/share/quillmoor/log.txt");
-
+  const Paths home{"/home/ann/.config/quillmoor", "/home/ann/.local/share/quillmoor",
+                   "/home/ann/.local/share/quillmoor/log.txt"};
+  EXPECT_EQ(Find().data, Shipped());
+  EXPECT_EQ(PlayerFiles(Find()), home);
   environment_ = {"/xdg/config", "/xdg/data", "/home/ann"};
-  places = Find();
-  EXPECT_EQ(places.config, "/xdg/config/quillmoor");
-  EXPECT_EQ(places.user, "/xdg/data/quillmoor");
-
+  EXPECT_EQ(PlayerFiles(Find()),
+            (Paths{"/xdg/config/quillmoor", "/xdg/data/quillmoor", "/xdg/data/quillmoor/log.txt"}));
   // Relative values are not base directories.
   environment_ = {"config", "data", "/home/ann"};
-  EXPECT_EQ(Find().config, "/home/ann/.config/quillmoor");
-  EXPECT_EQ(Find().user, "/home/ann/.local/share/quillmoor");
+  EXPECT_EQ(PlayerFiles(Find()), home);
 }
 
 TEST_F(FilePlacesTest, UserDirHoldsEveryPlayerFileWhereverDataIs) {
+  const std::filesystem::path mine = dir_.path() / "mine";
   for (bool installed : {false, true}) {
     SCOPED_TRACE(installed);
     installed ? Install() : Portable();
-    const FilePlaces places = Find(std::nullopt, dir_.path() / "mine");
-    EXPECT_EQ(places.config, dir_.path() / "mine");
-    EXPECT_EQ(places.user, dir_.path() / "mine");
-    EXPECT_EQ(places.logFile, dir_.path() / "mine" / "log.txt");
+    const FilePlaces places = Find(std::nullopt, mine);
+    EXPECT_EQ(PlayerFiles(places), (Paths{mine, mine, mine / "log.txt"}));
     EXPECT_FALSE(places.IsPortable());
   }
 }
@@ -88,12 +84,13 @@ TEST_F(FilePlacesTest, WithoutAnyDataFolderTheOneBesideTheProgramIsNamed) {
 TEST_F(FilePlacesTest, ThePlayersCopyIsReadFirst) {
   Install();
   dir_.Write("usr/share/quillmoor/Data/Config.ini", "2\r\n");
-  const FilePlaces places = Find(std::nullopt, dir_.path() / "mine");
+  const std::filesystem::path mine = dir_.path() / "mine";
+  const FilePlaces places = Find(std::nullopt, mine);
   EXPECT_EQ(ConfigFileToRead(places), Shipped() / "Config.ini");
-  EXPECT_EQ(ConfigFileToWrite(places), dir_.path() / "mine" / "Config.ini");
+  EXPECT_EQ(ConfigFileToWrite(places), mine / "Config.ini");
   dir_.Write("mine/config.INI", "1\r\n");
-  EXPECT_EQ(ConfigFileToRead(places), dir_.path() / "mine" / "config.INI");
-  EXPECT_EQ(ConfigFileToWrite(places), dir_.path() / "mine" / "config.INI");
+  EXPECT_EQ(ConfigFileToRead(places), mine / "config.INI");
+  EXPECT_EQ(ConfigFileToWrite(places), mine / "config.INI");
   EXPECT_EQ(FileToRead(places.user, places.data, "Ch1.res"), Shipped() / "Ch1.res");
 }
 

@@ -9,32 +9,25 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-TEST(CommandLine, EveryOption) {
+// Headless, ticks, frame-every and clock.
+auto Basics(const CommandLine& line) {
+  return std::tuple(line.headless, line.ticks, line.frameEvery, line.clock);
+}
+
+TEST(CommandLine, EveryOptionAndTheDefaults) {
   const auto parsed = ParseCommandLine(
       {"--data", "/games/Data", "--user-dir=/home/a/q", "--headless", "--ticks=50", "--frame-every", "10", "--screenshot",
        "50:a.png", "--screenshot=5:b:c.png", "--screenshot", "50:d.png", "--clock", "3600.5",
        "--script", "s.txt", "--record=r.txt", "--trace", "t.csv"});
   ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed)) << std::get<std::string>(parsed);
   const CommandLine& line = std::get<CommandLine>(parsed);
-  EXPECT_EQ(line.dataDirectory, std::filesystem::path("/games/Data"));
-  EXPECT_EQ(line.userDirectory, std::filesystem::path("/home/a/q"));
-  EXPECT_TRUE(line.headless);
-  EXPECT_EQ(line.ticks, 50);
-  EXPECT_EQ(line.frameEvery, 10);
+  EXPECT_EQ(std::tie(line.dataDirectory, line.userDirectory, line.script, line.record, line.trace),
+            std::tuple("/games/Data", "/home/a/q", "s.txt", "r.txt", "t.csv"));
+  EXPECT_EQ(Basics(line), std::tuple(true, 50, 10, 3600.5));
   EXPECT_THAT(line.screenshots.at(50), ElementsAre("a.png", "d.png"));
   EXPECT_THAT(line.screenshots.at(5), ElementsAre("b:c.png"));
-  EXPECT_EQ(line.clock, 3600.5);
-  EXPECT_EQ(line.script, std::filesystem::path("s.txt"));
-  EXPECT_EQ(line.record, std::filesystem::path("r.txt"));
-  EXPECT_EQ(line.trace, std::filesystem::path("t.csv"));
-}
-
-TEST(CommandLine, Defaults) {
-  const CommandLine line = std::get<CommandLine>(ParseCommandLine({}));
-  EXPECT_FALSE(line.headless);
-  EXPECT_FALSE(line.ticks.has_value());
-  EXPECT_EQ(line.frameEvery, 1);
-  EXPECT_FALSE(line.clock.has_value());
+  EXPECT_EQ(Basics(std::get<CommandLine>(ParseCommandLine({}))),
+            std::tuple(false, std::nullopt, 1, std::nullopt));
 }
 
 TEST(CommandLine, BadInputSaysWhatIsWrong) {

@@ -17,81 +17,63 @@ namespace {
 
 using ::testing::HasSubstr;
 
+// The fatal error's message from reading, or "no error".
+template <typename Read>
+std::string FatalMessage(Read read) {
+  try {
+    read();
+  } catch (const FatalError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
 class Configuration : public ::testing::Test {
  protected:
-  Game& Read(std::string_view bytes) {
-    dir_.Write("Config.ini", bytes);
-    ReadConfiguration(game_);
-    return game_;
+  // Display, port, host, overlay, music, blur, as a fresh game reads them.
+  using Fields = std::tuple<int, int, std::string, int, int, bool>;
+  Fields Read(const char* bytes, const char* name = "Config.ini") {
+    std::filesystem::remove(dir_.path() / "Config.ini");
+    if (bytes) dir_.Write(name, bytes);
+    Game game{services_.platform, dir_.path()};
+    ReadConfiguration(game);
+    return {game.shell.DisplayMode, game.net.Port,     game.net.HostAddress,
+            game.shell.OverlayOn,   game.shell.MusicOn, game.shell.MotionBlur};
   }
 
   test::TempDir dir_;
   RecordingPlatform services_;
-  Game game_{services_.platform, dir_.path()};
 };
 
-// Display, port, host, overlay, music, blur.
-auto Fields(const Game& g) {
-  return std::tuple(int(g.shell.DisplayMode), int(g.net.Port), g.net.HostAddress,
-                    int(g.shell.OverlayOn), int(g.shell.MusicOn), g.shell.MotionBlur);
-}
-
-TEST_F(Configuration, MissingFileKeepsTheDefaults) {
-  ReadConfiguration(game_);
-  EXPECT_EQ(Fields(game_), std::tuple(1, 5002, "192.168.0.1", 0, 1, false));
-}
-
-TEST_F(Configuration, ReadsEveryLineByItsNumber) {
-  EXPECT_EQ(Fields(Read("2\r\n6000\r\n10.0.0.7\r\n1\r\n0\r\n1\r\n")),
-            std::tuple(2, 6000, "10.0.0.7", 1, 0, true));
-}
-
-TEST_F(Configuration, LineSixIsComparedAsANumber) {
-  for (const auto& [line, blur] : std::vector<std::pair<std::string, bool>>{
-           {"2", false}, {" 1 ", true}, {"1.0", true}, {"0", false}}) {
-    EXPECT_EQ(Read("1\r\n5002\r\nx\r\n0\r\n1\r\n" + line + "\r\n").shell.MotionBlur, blur)
-        << line;
-  }
-}
-
-TEST_F(Configuration, FractionsRoundHalvesToEvenAndUnknownDisplayModesAreWindowed) {
-  EXPECT_EQ(Read("1\r\n5002\r\nx\r\n2.5\r\n3.5\r\n").shell.OverlayOn, 2);
-  EXPECT_EQ(game_.shell.MusicOn, 4);
-  EXPECT_EQ(Read("3\r\n").shell.DisplayMode, 1);
-  EXPECT_EQ(Read("0\r\n").shell.DisplayMode, 1);
-}
-
-TEST_F(Configuration, ShortAndLongFiles) {
-  EXPECT_EQ(Read("1\r\n5002\r\n\r\n").net.HostAddress, "");
-  EXPECT_EQ(game_.shell.MusicOn, 1);  // line 5 missing: default
-  const Game& game = Read("1\r\n5002\r\nx\r\n0\r\n1\r\n0\r\nnot a number\r\n255\r\n");
-  EXPECT_EQ(game.shell.DisplayMode, 1);  // lines after the sixth change nothing
-  EXPECT_FALSE(game.shell.MotionBlur);
-}
-
-TEST_F(Configuration, CarriageReturnOnlyAndLineFeedOnlyFiles) {
-  EXPECT_EQ(Read("2\r6001\rhost\r0\r0\r1\r").net.Port, 6001);
-  EXPECT_TRUE(game_.shell.MotionBlur);
-  EXPECT_EQ(Read("1\n6002\nhost\n0\n1\n0").net.Port, 6002);
-  EXPECT_FALSE(game_.shell.MotionBlur);
+TEST_F(Configuration, ReadsEachLineByItsNumberAtAnyLineEnd) {
+  const Fields defaults = {1, 5002, "192.168.0.1", 0, 1, false};
+  const std::vector<std::pair<const char*, Fields>> cases = {
+      {nullptr, defaults},  // no file
+      {"2\r\n6000\r\n10.0.0.7\r\n1\r\n0\r\n1\r\n", {2, 6000, "10.0.0.7", 1, 0, true}},
+      {"2\r6001\rhost\r0\r0\r1\r", {2, 6001, "host", 0, 0, true}},
+      {"1\n6002\nhost\n0\n1\n0", {1, 6002, "host", 0, 1, false}},
+      // Halves round to even; unknown display modes are windowed.
+      {"1\r\n5002\r\nx\r\n2.5\r\n3.5\r\n", {1, 5002, "x", 2, 4, false}},
+      {"3\r\n", defaults},
+      {"0\r\n", defaults},
+      // Missing lines keep their defaults; lines after the sixth change nothing.
+      {"1\r\n5002\r\n\r\n", {1, 5002, "", 0, 1, false}},
+      {"1\r\n5002\r\nx\r\n0\r\n1\r\n0\r\nnot a number\r\n255\r\n", {1, 5002, "x", 0, 1, false}},
+      // Line six is compared as a number.
+      {"1\r\n5002\r\nx\r\n0\r\n1\r\n2\r\n", {1, 5002, "x", 0, 1, false}},
+      {"1\r\n5002\r\nx\r\n0\r\n1\r\n 1 \r\n", {1, 5002, "x", 0, 1, true}},
+      {"1\r\n5002\r\nx\r\n0\r\n1\r\n1.0\r\n", {1, 5002, "x", 0, 1, true}},
+  };
+  for (const auto& [bytes, fields] : cases) EXPECT_EQ(Read(bytes), fields) << (bytes ? bytes : "no file");
+  EXPECT_EQ(std::get<0>(Read("2\r\n", "config.INI")), 2);  // the name in any case
 }
 
 TEST_F(Configuration, ValuesThatDoNotConvertAreFatal) {
   for (const char* bytes : {"256\r\n", "1\r\n\r\n", "1\r\n40000\r\n", "1\r\n5002\r\nx\r\n0\r\n1\r\nyes\r\n"}) {
     EXPECT_THROW(Read(bytes), FatalError) << bytes;
   }
-  try {
-    Read("1\r\n5002\r\nx\r\nmaybe\r\n");
-    FAIL() << "no error";
-  } catch (const FatalError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("Config.ini, строка 4: «maybe»"));
-  }
-}
-
-TEST_F(Configuration, FileNameIsMatchedWithoutCase) {
-  dir_.Write("config.INI", "2\r\n");
-  ReadConfiguration(game_);
-  EXPECT_EQ(game_.shell.DisplayMode, 2);
+  EXPECT_THAT(FatalMessage([&] { Read("1\r\n5002\r\nx\r\nmaybe\r\n"); }),
+              HasSubstr("Config.ini, строка 4: «maybe»"));
 }
 
 // map.res: a count, then records of three fields.
@@ -102,15 +84,6 @@ std::string Record(const std::string& dist, const std::string& kind, const std::
 }
 
 MapState Parse(const std::string& text) { return ParseMap(text, "map.res"); }
-
-std::string FatalMessage(const std::string& text) {
-  try {
-    Parse(text);
-  } catch (const FatalError& error) {
-    return error.what();
-  }
-  return "no error";
-}
 
 // Dist, Kind, Angle, AngleNorm.
 auto Row(const MapState& map, int i) {
@@ -133,11 +106,11 @@ TEST(MapFile, NoPads) {
 }
 
 TEST(MapFile, WhatComesAfterTheLastRecordOrFieldIsIgnored) {
-  const MapState trailing = Parse("1" + Record("10", "0", "5") + RS);
-  EXPECT_EQ(trailing.MapObjectCount, 1);
-  EXPECT_EQ(trailing.MapObjects[1].Angle, 5.0f);
-  const MapState fourth = Parse("1" + Record("10", "0", "5") + US + "junk" + RS + "more junk");
-  EXPECT_EQ(fourth.MapObjects[1].Angle, 5.0f);
+  for (const std::string& after : {std::string(1, RS), US + std::string("junk") + RS + "more junk"}) {
+    const MapState map = Parse("1" + Record("10", "0", "5") + after);
+    EXPECT_EQ(map.MapObjectCount, 1);
+    EXPECT_EQ(Row(map, 1), std::tuple(10.0f, 0.0f, 5.0f, 5.0f)) << after;
+  }
 }
 
 TEST(MapFile, AngleNormAddsOneTurnOnce) {
@@ -149,16 +122,15 @@ TEST(MapFile, AngleNormAddsOneTurnOnce) {
 TEST(MapFile, BothDecimalSeparatorsAndRoundedCount) {
   const MapState map = Parse("1.5" + Record("10,25", "0", "-7.5") + Record("20.5", "1", "3"));
   ASSERT_EQ(map.MapObjectCount, 2);  // 1.5 rounds to 2
-  EXPECT_EQ(map.MapObjects[1].Dist, 10.25f);
-  EXPECT_EQ(map.MapObjects[1].Angle, -7.5f);
-  EXPECT_EQ(map.MapObjects[2].Dist, 20.5f);
+  EXPECT_EQ(Row(map, 1), std::tuple(10.25f, 0.0f, -7.5f, 352.5f));
+  EXPECT_EQ(Row(map, 2), std::tuple(20.5f, 1.0f, 3.0f, 3.0f));
 }
 
 TEST(MapFile, TwentyThousandPadsLoadOneMoreDoesNot) {
   std::string pads;
   for (int i = 1; i <= kMaxMapObjects + 1; ++i) pads += Record(std::to_string(i), "0", "0");
   EXPECT_EQ(Parse("20000" + pads).MapObjects[20000].Dist, 20000.0f);
-  EXPECT_THAT(FatalMessage("20001" + pads), HasSubstr("больше 20000"));
+  EXPECT_THAT(FatalMessage([&] { Parse("20001" + pads); }), HasSubstr("больше 20000"));
 }
 
 TEST(MapFile, MalformedFilesAreFatalAndSayWhere) {
@@ -168,7 +140,7 @@ TEST(MapFile, MalformedFilesAreFatalAndSayWhere) {
            {"1" + std::string(1, RS) + "5" + US + "0", "три поля"},
            {"1" + Record("5", "green", "0"), "запись 1, поле 2: «green»"},
            {"1" + Record("5", "0", "1e39"), "поле 3"}, {"99999999999", "запись 0"}}) {
-    EXPECT_THAT(FatalMessage(text), HasSubstr(message)) << text;
+    EXPECT_THAT(FatalMessage([&] { Parse(text); }), HasSubstr(message)) << text;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "state/game.h"
 #include "support/loaded_game.h"
@@ -27,11 +28,8 @@ TEST(BlendMotion, CarriesTheLastTicksMotionOnByTheFraction) {
   // On the tick itself the last tick as it is.
   EXPECT_EQ(BlendMotion(previous, last, 0).Distance, 12);
   const MotionSample m = BlendMotion(previous, last, 0.25f);
-  EXPECT_FLOAT_EQ(m.Distance, 12.5f);
-  EXPECT_FLOAT_EQ(m.Camera.EyeZ, 12.5f);
-  EXPECT_FLOAT_EQ(m.CraftAngle, 32.5f);
-  EXPECT_FLOAT_EQ(m.TunnelZ[1], 2.5f);
-  EXPECT_FLOAT_EQ(m.TunnelZ[2], 30);
+  EXPECT_EQ(std::tuple(m.Distance, m.Camera.EyeZ, m.CraftAngle, m.TunnelZ[1], m.TunnelZ[2]),
+            std::tuple(12.5f, 12.5f, 32.5f, 2.5f, 30.0f));
 }
 
 TEST(BlendMotion, TurnsTheShortWayAcrossZero) {
@@ -42,8 +40,7 @@ TEST(BlendMotion, TurnsTheShortWayAcrossZero) {
 TEST(BlendMotion, NothingIsCarriedAcrossAJump) {
   // A tunnel piece put back to the far end: that piece alone stays.
   MotionSample m = BlendMotion(Racing(10, 0, -28), Racing(12, 0, 120), 0.5f);
-  EXPECT_EQ(m.TunnelZ[1], 120);
-  EXPECT_FLOAT_EQ(m.Distance, 13);
+  EXPECT_EQ(std::tuple(m.TunnelZ[1], m.Distance), std::tuple(120.0f, 13.0f));
   // A new race, a paused one, a switched camera: the last tick as it is.
   for (const auto& change : {+[](MotionSample& s) { s.Distance = 0, s.RaceTime = 0; },
                              +[](MotionSample& s) { s.GameState = game_state::Menu; },
@@ -51,8 +48,7 @@ TEST(BlendMotion, NothingIsCarriedAcrossAJump) {
     MotionSample last = Racing(12, 30, 3);
     change(last);
     m = BlendMotion(Racing(10, 20, 5), last, 0.5f);
-    EXPECT_EQ(m.Distance, last.Distance);
-    EXPECT_EQ(m.CraftAngle, 30);
+    EXPECT_EQ(std::tuple(m.Distance, m.CraftAngle), std::tuple(last.Distance, 30.0f));
   }
   // A new pickup or asteroid appears where it appears.
   MotionSample previous = Racing(10, 0, 0), last = Racing(12, 0, 0);
@@ -61,8 +57,7 @@ TEST(BlendMotion, NothingIsCarriedAcrossAJump) {
   last.PickupZ = 60;
   last.AsteroidZ = 70;
   m = BlendMotion(previous, last, 0.5f);
-  EXPECT_EQ(m.PickupZ, 60);
-  EXPECT_EQ(m.AsteroidZ, 70);
+  EXPECT_EQ(std::tuple(m.PickupZ, m.AsteroidZ), std::tuple(60.0f, 70.0f));
 }
 
 TEST(MotionOverride, TheGameGetsEveryValueBackBitForBit) {
@@ -78,13 +73,11 @@ TEST(MotionOverride, TheGameGetsEveryValueBackBitForBit) {
     shown.Distance = 99;
     shown.Camera.AtX = 5;
     MotionOverride override(game, shown);
-    EXPECT_EQ(game.sim.Distance, 99);
-    EXPECT_EQ(game.graphics.Camera.AtX, 5);
+    EXPECT_EQ(std::tuple(game.sim.Distance, game.graphics.Camera.AtX), std::tuple(99.0f, 5.0f));
   }
   const MotionSample after = CaptureMotion(game);
-  EXPECT_EQ(after.Distance, before.Distance);
-  EXPECT_EQ(after.TunnelZ, before.TunnelZ);
-  EXPECT_EQ(after.Camera.AtX, before.Camera.AtX);
+  EXPECT_EQ(std::tuple(after.Distance, after.TunnelZ, after.Camera.AtX),
+            std::tuple(before.Distance, before.TunnelZ, before.Camera.AtX));
   EXPECT_EQ(std::memcmp(&game.graphics.ViewMatrix, &view, sizeof view), 0);
 }
 

@@ -118,18 +118,18 @@ class UnwritablePlayersFolder : public InstalledRun,
 
 TEST_P(UnwritablePlayersFolder, TheRecordIsReportedNotSavedAndTheOldTableStays) {
   const std::string_view kind = GetParam();
-  if (kind != "read-only folder" && !MountOwnFileSystem()) {
+  if (kind != "ReadOnlyFolder" && !MountOwnFileSystem()) {
     GTEST_SKIP() << "mounting a file system of its own needs root";
   }
   // An old table of the player's own, then nothing more fits.
   const std::filesystem::path names = User() / "Ch1.res", times = User() / "Ch2.res";
   std::ofstream(names, std::ios::binary) << *EncodeNames(test::kSomeNames);
   std::ofstream(times, std::ios::binary) << *EncodeTimes(test::kSomeTimes);
-  if (kind == "full file system") {
+  if (kind == "FullFileSystem") {
     std::ofstream filler(User() / "filler", std::ios::binary);
     const std::string block(4096, 'x');
     while (filler.write(block.data(), std::streamsize(block.size()))) filler.flush();
-  } else if (kind == "read-only file system") {
+  } else if (kind == "ReadOnlyFileSystem") {
     ASSERT_EQ(mount(nullptr, User().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
   } else {
     SetWritable(User(), false);
@@ -137,21 +137,15 @@ TEST_P(UnwritablePlayersFolder, TheRecordIsReportedNotSavedAndTheOldTableStays) 
   const auto before = Contents(User());
 
   const test::ProgramResult run = Race();
-  if (kind == "read-only folder") SetWritable(User(), true);
+  if (kind == "ReadOnlyFolder") SetWritable(User(), true);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_THAT(run.err, HasSubstr("Рекорд не сохранён")) << run.err;
   EXPECT_EQ(Contents(User()), before);  // the old table whole, nothing left beside it
 }
 
 INSTANTIATE_TEST_SUITE_P(, UnwritablePlayersFolder,
-                         ::testing::Values("read-only folder", "full file system",
-                                           "read-only file system"),
-                         [](const auto& kind) {
-                           std::string name = kind.param;
-                           std::erase(name, ' ');
-                           std::erase(name, '-');
-                           return name;
-                         });
+                         ::testing::Values("ReadOnlyFolder", "FullFileSystem", "ReadOnlyFileSystem"),
+                         [](const auto& kind) { return std::string(kind.param); });
 
 }  // namespace
 }  // namespace quillmoor

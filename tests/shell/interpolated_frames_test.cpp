@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "shell/main_loop.h"
 #include "shell/script.h"
 #include "shell/trace.h"
@@ -28,16 +27,12 @@ RaceOutput Race(int fps, bool interpolation) {
   options.ticks = kTicks;
   options.fps = fps;
   options.interpolation = interpolation;
-  const std::filesystem::path trace = g.dir.path() / "trace.csv";
-  const std::filesystem::path frames = g.dir.path() / "frames.csv";
+  const std::filesystem::path trace = g.dir.path() / "trace.csv", frames = g.dir.path() / "frames.csv";
   TraceWriter traceWriter(trace);
   FrameTraceWriter frameWriter(frames);
-  RunOutputs outputs;
-  outputs.trace = &traceWriter;
-  outputs.frameTrace = &frameWriter;
-  outputs.afterTick = [&] { g.services.log.Clear(); };
   const Script script = std::get<Script>(ParseScript(kFullThrottle));
-  RunHeadless(g.game, g.services.clock, g.services.keyboard, script.events, options, outputs);
+  RunHeadless(g.game, g.services.clock, g.services.keyboard, script.events, options,
+              {&traceWriter, &frameWriter, nullptr, [&] { g.services.log.Clear(); }});
   traceWriter.Close();
   frameWriter.Close();
   return {test::ReadAll(trace), test::ReadAll(frames)};

@@ -11,33 +11,33 @@
 namespace quillmoor {
 namespace {
 
+// The window's loop for so many ticks, on frames that take so many seconds.
+void RunFor(test::LoadedGame& g, std::int64_t ticks, double frameSeconds,
+            std::optional<int> maxFps = {}) {
+  CommandLine options;
+  options.ticks = ticks;
+  options.maxFps = maxFps;
+  test::FramesThatTake events(g.services.clock, frameSeconds);
+  RunWindowed(g.game, events, g.services.keyboard, options, {});
+}
+
 TEST(SlowFrames, CostNoTicksUpToAQuarterSecondAndALongerStallIsDropped) {
   for (const auto& [frame, lastTickBy] : {std::pair{0.15, 10.15}, {0.249, 10.249}}) {
     SCOPED_TRACE(frame);
     test::LoadedGame g;
-    CommandLine options;
-    options.ticks = 500;  // ten seconds of game
-    test::FramesThatTake events(g.services.clock, frame);
-    RunWindowed(g.game, events, g.services.keyboard, options, {});
+    RunFor(g, 500, frame);  // ten seconds of game
     EXPECT_EQ(g.game.shell.GameTicks, 500);
     EXPECT_LT(g.services.clock.Seconds(), lastTickBy);
   }
   // Half a second a frame: a quarter second's ticks each, the rest dropped.
   test::LoadedGame g;
-  CommandLine options;
-  options.ticks = 130;
-  test::FramesThatTake events(g.services.clock, 0.5);
-  RunWindowed(g.game, events, g.services.keyboard, options, {});
+  RunFor(g, 130, 0.5);
   EXPECT_NEAR(g.services.clock.Seconds(), 5.0, 0.01);
 }
 
 TEST(FrameCap, DrawsAtMostMaxFpsFramesASecond) {
   test::LoadedGame g;
-  CommandLine options;
-  options.ticks = 100;  // two seconds
-  options.maxFps = 60;
-  test::FramesThatTake events(g.services.clock, 0.001);
-  RunWindowed(g.game, events, g.services.keyboard, options, {});
+  RunFor(g, 100, 0.001, 60);  // two seconds
   const std::size_t frames = g.services.log.Starting("Present").size();
   EXPECT_GE(frames, 118u);
   EXPECT_LE(frames, 121u);

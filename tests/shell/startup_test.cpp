@@ -82,7 +82,6 @@ TEST_F(Startup, InAWindowStepByStep) {
                                  StartsWith("SetTransform Projection ")));
   EXPECT_EQ(game_.graphics.ViewWidth, 1024);
   EXPECT_EQ(game_.graphics.AspectRatio, static_cast<float>(1024.0 / 768.0));
-  EXPECT_EQ(game_.graphics.ClearColor, 0x0096BEFFu);
   EXPECT_TRUE(game_.shell.Timer1Enabled);
   const Light& l = services_.graphics.device->lights[0];
   EXPECT_EQ(std::tie(l.Type, l.Diffuse, l.Direction, l.Position, l.Range, l.Falloff),

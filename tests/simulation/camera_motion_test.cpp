@@ -24,10 +24,8 @@ TEST(CameraTest, TheChaseCameraSitsOnTheCraftsRay) {
   const CameraPoints& c = g.game.graphics.Camera;
   EXPECT_NEAR(c.EyeX, 2.363, 0.001);
   EXPECT_NEAR(c.EyeY, -0.417, 0.001);
-  EXPECT_EQ(c.EyeZ, -0.85f);
-  EXPECT_EQ(c.AtX, c.EyeX);
-  EXPECT_EQ(c.AtY, c.EyeY);
-  EXPECT_EQ(c.AtZ, 0.0f);
+  // Looking straight down the tube.
+  EXPECT_EQ(std::tuple(c.AtX, c.AtY, c.AtZ, c.EyeZ), std::tuple(c.EyeX, c.EyeY, 0.0f, -0.85f));
   EXPECT_EQ(g.game.sim.ChaseAngle, 80.0f);
 }
 
@@ -53,12 +51,8 @@ TEST(CameraTest, TheFlyInTakes137TicksFromTheMenuPose) {
 TEST(MenuMotionTest, TheFlyerCrossesIn1157TicksAndThePulseTurnsEvery200) {
   SimulationState s;
   int ticks = 0;
-  do {
-    MenuFlyerStep(s);
-    ++ticks;
-  } while (s.FlyerPos.X != 10);
-  EXPECT_EQ(ticks, 1157);
-  EXPECT_EQ(s.FlyerPos.Z, -14.0f);
+  for (; ticks == 0 || s.FlyerPos.X != 10; ++ticks) MenuFlyerStep(s);
+  EXPECT_EQ(std::pair(ticks, s.FlyerPos.Z), std::pair(1157, -14.0f));
 
   float highest = 0;
   int turns = 0;
@@ -74,7 +68,7 @@ TEST(MenuMotionTest, TheFlyerCrossesIn1157TicksAndThePulseTurnsEvery200) {
   EXPECT_EQ(turns, 4);
 }
 
-TEST(ColourCycleTest, PhasesLast2000Then4000Then6000Ticks) {
+TEST(ColourCycleTest, PhasesLast2000Then4000Then6000TicksAndEachStepsOnAtOnce) {
   SimulationState s;
   StartColourCycle(s, 1);
   std::vector<int> lengths(7);
@@ -86,17 +80,14 @@ TEST(ColourCycleTest, PhasesLast2000Then4000Then6000Ticks) {
   for (int phase = 1; phase <= 4; ++phase) EXPECT_NEAR(lengths[phase], 2000, 10) << phase;
   EXPECT_NEAR(lengths[5], 4000, 20);
   EXPECT_NEAR(lengths[6], 6000, 30);
-}
 
-TEST(ColourCycleTest, APhaseChangeTakesTheNextPhasesStepAtOnce) {
-  SimulationState s;
+  // A phase change takes the next phase's step at once.
   StartColourCycle(s, 5);  // green comes back while red falls
   for (int tick = 0; tick < 1000; ++tick) CycleColour(s);
   EXPECT_NEAR(s.CycleGreen, 0.9f, 1e-3);
   EXPECT_NEAR(s.CycleRed, 0.9f, 1e-3);
   for (int tick = 0; tick < 1010; ++tick) CycleColour(s);
-  EXPECT_EQ(s.CycleGreen, 1.0f);
-  EXPECT_EQ(s.TintPhase, 5);
+  EXPECT_EQ(std::pair(s.CycleGreen, int(s.TintPhase)), std::pair(1.0f, 5));
   while (s.TintPhase == 5) CycleColour(s);
   EXPECT_EQ(s.TintPhase, 6);
   EXPECT_EQ(s.CycleRed, 0.6f + s.CycleStep);  // phase 6 stepped in the same call
@@ -104,9 +95,7 @@ TEST(ColourCycleTest, APhaseChangeTakesTheNextPhasesStepAtOnce) {
   StartColourCycle(s, 3);
   s.CycleBlue = 0.4001f;
   CycleColour(s);  // blue reaches 0.4: phase 4 starts and green falls
-  EXPECT_EQ(s.TintPhase, 4);
-  EXPECT_EQ(s.CycleBlue, 0.4f);
-  EXPECT_EQ(s.CycleGreen, 1.0f - 0.0001f);
+  EXPECT_EQ(std::tuple(s.TintPhase, s.CycleBlue, s.CycleGreen), std::tuple(4, 0.4f, 1.0f - 0.0001f));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // finish and Exit, with the sounds each asks for.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -16,12 +15,10 @@
 namespace quillmoor {
 namespace {
 
-using ::testing::AllOf;
 using ::testing::Contains;
 using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::IsEmpty;
 using ::testing::Not;
 
 class GameFlowTest : public ::testing::Test {
@@ -29,6 +26,8 @@ class GameFlowTest : public ::testing::Test {
   SimulationState& sim() { return g_.game.sim; }
   std::vector<std::string> Sounds() const { return g_.services.log.Starting("Sound."); }
   int Cursor() const { return g_.services.window.cursorCounter; }
+  // The game state, and whether its menu can go back to the race.
+  std::pair<int, int> Mode() { return {sim().GameState, sim().CanContinue}; }
   void ClearLog() { g_.services.log.Clear(); }
 
   void Ticks(int n) {
@@ -67,12 +66,11 @@ TEST_F(GameFlowTest, RaceValuesComeWithTheFirstRaceNotTheStartUp) {
   EXPECT_THAT(values(), ElementsAre(1.0f, 9.0f, 0.001f, 80.0f));
 }
 
-TEST_F(GameFlowTest, EscPausesOncePerPressAndResumes) {
+TEST_F(GameFlowTest, EscOrLosingTheFocusPausesARaceOncePerPressAndEscResumes) {
   StartRace();
   g_.services.keyboard.Press(vk::Escape);
   Ticks(5);
-  EXPECT_EQ(sim().GameState, game_state::Menu);
-  EXPECT_EQ(sim().CanContinue, 1);
+  EXPECT_EQ(Mode(), std::pair(+game_state::Menu, 1));
   EXPECT_GE(Cursor(), 0);
   EXPECT_EQ(g_.game.graphics.FieldOfView, 45.0f);
   EXPECT_THAT(Sounds(), ElementsAre("Sound.Play s-myz.res looping", "Sound.Stop s-s1.res",
@@ -86,6 +84,16 @@ TEST_F(GameFlowTest, EscPausesOncePerPressAndResumes) {
   EXPECT_THAT(Sounds(), testing::IsSupersetOf({"Sound.Play s-br01.res looping",
                                                "Sound.Stop s-myz.res",
                                                "Sound.Play s-s1.res looping"}));
+
+  // Losing the focus pauses a race as Esc does; paused it stays, whatever
+  // focus comes and goes, and a menu never resumes on it.
+  g_.game.input.FocusLost = true;
+  Ticks(1);
+  EXPECT_EQ(Mode(), std::pair(+game_state::Menu, 1));
+  g_.game.input.FocusLost = true;
+  Ticks(3);
+  EXPECT_EQ(sim().GameState, game_state::Menu);
+  EXPECT_FALSE(g_.game.input.FocusLost);
 }
 
 TEST_F(GameFlowTest, EscOutsideARaceOnlyActsWhenItCanContinueAndEnterOnlyInARace) {
@@ -112,20 +120,6 @@ TEST_F(GameFlowTest, EscOutsideARaceOnlyActsWhenItCanContinueAndEnterOnlyInARace
   EXPECT_EQ(sim().CameraMode, 2);
 }
 
-TEST_F(GameFlowTest, LosingTheFocusPausesARaceAsEscDoesAndNothingElse) {
-  StartRace();
-  g_.game.input.FocusLost = true;
-  Ticks(1);
-  EXPECT_EQ(sim().GameState, game_state::Menu);
-  EXPECT_EQ(sim().CanContinue, 1);
-  // Paused it stays, whatever focus comes and goes; and a menu never
-  // resumes on it.
-  g_.game.input.FocusLost = true;
-  Ticks(3);
-  EXPECT_EQ(sim().GameState, game_state::Menu);
-  EXPECT_FALSE(g_.game.input.FocusLost);
-}
-
 TEST_F(GameFlowTest, RStartsTheRaceAgainAtOnceFromTheLine) {
   StartRace();
   g_.services.keyboard.Press(vk::W);
@@ -134,10 +128,8 @@ TEST_F(GameFlowTest, RStartsTheRaceAgainAtOnceFromTheLine) {
   ASSERT_GT(sim().Distance, 10);
   const int camera = sim().CameraMode;
   Tap(vk::R);
-  EXPECT_EQ(sim().GameState, game_state::Race);
-  EXPECT_EQ(sim().Distance, 0);
-  EXPECT_EQ(sim().Speed, 0);
-  EXPECT_EQ(sim().RaceTime, 0.04f);
+  EXPECT_EQ(std::tuple(sim().GameState, sim().Distance, sim().Speed, sim().RaceTime),
+            std::tuple(game_state::Race, 0.0f, 0.0f, 0.04f));
   EXPECT_EQ(sim().CameraMode, camera);
   EXPECT_THAT(Sounds(), Contains("Sound.Play s-s1.res looping"));
 
@@ -192,8 +184,7 @@ TEST_F(GameFlowTest, EscPastOrOnTheLineShowsTheResultForGood) {
     StartRace();
     PlaceCraft(distance, distance == 10000 ? 0.001f : 1);
     Tap(vk::Escape);
-    EXPECT_EQ(sim().GameState, game_state::Menu);
-    EXPECT_EQ(sim().CanContinue, 0);
+    EXPECT_EQ(Mode(), std::pair(+game_state::Menu, 0));
     EXPECT_TRUE(sim().ShowRaceResult);
     EXPECT_EQ(sim().MenuItemState[menu_item::BestTimes], item_state::Chosen);
     Tap(vk::Escape);
@@ -227,13 +218,13 @@ TEST_F(GameFlowTest, WithoutMusicTheMusicIsNeverTouched) {
   PlaceCraft(10001, 0);
   Ticks(1);
   EXPECT_THAT(g_.services.log.calls,
-              Each(AllOf(Not(HasSubstr("s-myz.res")), Not(HasSubstr("s-br01.res")))));
+              Each(::testing::AllOf(Not(HasSubstr("s-myz.res")), Not(HasSubstr("s-br01.res")))));
 }
 
 TEST_F(GameFlowTest, AWholeRaceRunsOnExactTicksAndAsksForItsSoundsInOrder) {
   Ticks(298);  // the start-up ran the first intro tick
   EXPECT_TRUE(sim().IntroActive);
-  EXPECT_THAT(Sounds(), IsEmpty());
+  EXPECT_THAT(Sounds(), ::testing::IsEmpty());
   Ticks(1);
   EXPECT_FALSE(sim().IntroActive);
   BeginNewRace(g_.game);

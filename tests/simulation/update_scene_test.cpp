@@ -27,9 +27,8 @@ TEST_F(UpdateSceneTest, TheCraftIsScaledDownAndLoweredToTheWall) {
 
   sim().ObjectSlots[3].Angle = 90;  // the right-hand wall seen from behind
   UpdateScene(game_);
-  const Vector3 craft = Origin(3);
-  EXPECT_NEAR(craft.x, 2.57, 1e-3);
-  EXPECT_NEAR(craft.y, 0, 1e-3);
+  EXPECT_NEAR(Origin(3).x, 2.57, 1e-3);
+  EXPECT_NEAR(Origin(3).y, 0, 1e-3);
   EXPECT_EQ(TransformCoord(vec3(1, 0, 0), sim().ObjectSlots[3].World).z, 0.0f);
 }
 
@@ -61,18 +60,16 @@ TEST_F(UpdateSceneTest, ThingsStandWhereTheyBelong) {
   sim().PickupAngleNorm = 270;
   sim().PickupZ = 20;
   UpdateScene(game_);
-  const Vector3 asteroid = Origin(5);
-  EXPECT_NEAR(asteroid.x, 3, 1e-6);
-  EXPECT_NEAR(asteroid.y, 4, 1e-6);
-  EXPECT_NEAR(asteroid.z, 50, 1e-6);
+  EXPECT_NEAR(Origin(5).x, 3, 1e-6);  // the asteroid
+  EXPECT_NEAR(Origin(5).y, 4, 1e-6);
+  EXPECT_NEAR(Origin(5).z, 50, 1e-6);
   EXPECT_NEAR(Origin(6).x, 10, 1e-6);  // the flyer at its start
   EXPECT_NEAR(Origin(8).x, -2.6, 1e-3);  // at 270 degrees: the left-hand wall
   EXPECT_NEAR(Origin(8).z, 20, 1e-6);
   EXPECT_NEAR(Origin(9).y, 5.8, 1e-5);  // the station
-  const Vector3 leftLight = Origin(4), rightLight = Origin(2);
-  EXPECT_NEAR(rightLight.x, 0.135, 1e-6);
-  EXPECT_NEAR(leftLight.x, -0.135, 1e-6);
-  EXPECT_NEAR(leftLight.z, -0.187, 1e-6);
+  EXPECT_NEAR(Origin(2).x, 0.135, 1e-6);  // the right light
+  EXPECT_NEAR(Origin(4).x, -0.135, 1e-6);  // the left light
+  EXPECT_NEAR(Origin(4).z, -0.187, 1e-6);
 }
 
 }  // namespace

@@ -36,25 +36,17 @@ struct Fixture {
         file, [this](QWidget*, const QString& message) { errors << message; });
     dialog->show();
   }
-  const ActionBinding& Shown(Action action) const {
-    return dialog->bindings()[std::size_t(action)];
-  }
-  QString KeyText(Action action, std::size_t index) const {
-    return dialog->keySlot(action, index)->text();
-  }
-  QString PadText(Action action, std::size_t index) const {
-    return dialog->padSlot(action, index)->currentText();
-  }
-  KeySlot* StartWaiting(Action action, std::size_t index) const {
-    KeySlot* slot = dialog->keySlot(action, index);
-    QTest::mouseClick(slot, Qt::LeftButton);
-    return slot;
-  }
-  void ChoosePad(Action action, std::size_t index, const QString& name) const {
-    QComboBox* box = dialog->padSlot(action, index);
-    box->setCurrentIndex(box->findText(name));
-  }
+  const ActionBinding& Shown(Action a) const { return dialog->bindings()[std::size_t(a)]; }
+  QString KeyText(Action a, std::size_t i) const { return dialog->keySlot(a, i)->text(); }
+  QString PadText(Action a, std::size_t i) const { return dialog->padSlot(a, i)->currentText(); }
   void Click(QWidget* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+  KeySlot* StartWaiting(Action a, std::size_t i) const {
+    Click(dialog->keySlot(a, i));
+    return dialog->keySlot(a, i);
+  }
+  void ChoosePad(Action a, std::size_t i, const QString& name) const {
+    dialog->padSlot(a, i)->setCurrentIndex(dialog->padSlot(a, i)->findText(name));
+  }
 };
 
 }  // namespace
@@ -188,11 +180,7 @@ class ControlsDialogTest : public QObject {
     for (bool byEscape : {false, true}) {
       Fixture f(text);
       QTest::keyClick(f.StartWaiting(Action::Camera, 0), Qt::Key_B);
-      if (byEscape) {
-        QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
-      } else {
-        f.Click(f.dialog->Close);
-      }
+      byEscape ? QTest::keyClick(f.dialog.get(), Qt::Key_Escape) : f.Click(f.dialog->Close);
       QVERIFY(!f.dialog->isVisible());
       QCOMPARE(f.dialog->result(), int(QDialog::Rejected));
       std::stringstream kept;
@@ -263,8 +251,7 @@ class ControlsDialogTest : public QObject {
     QTest::mouseClick(d.Command3, Qt::LeftButton);
     auto* controls = d.findChild<ControlsDialog*>();
     QVERIFY(controls);
-    QVERIFY(controls->isVisible());
-    QVERIFY(controls->isModal());
+    QVERIFY(controls->isVisible() && controls->isModal());
     QCOMPARE(controls->keySlot(Action::Camera, 0)->text(), QString("Space"));
     QCOMPARE(controls->padSlot(Action::Camera, 0)->currentText(), QString("x"));
 
