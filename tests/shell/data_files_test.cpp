@@ -140,7 +140,7 @@ TEST(MapFile, MalformedFilesAreFatalAndSayWhere) {
            {"1" + std::string(1, RS) + "5" + US + "0", "три поля"},
            {"1" + Record("5", "green", "0"), "запись 1, поле 2: «green»"},
            {"1" + Record("5", "0", "1e39"), "поле 3"}, {"99999999999", "запись 0"}}) {
-    EXPECT_THAT(FatalMessage([&] { Parse(text); }), HasSubstr(message)) << text;
+    EXPECT_THAT(FatalMessage([&text = text] { Parse(text); }), HasSubstr(message)) << text;
   }
 }
 
