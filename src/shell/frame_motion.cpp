@@ -29,19 +29,26 @@ float AheadAngle(float previous, float last, float fraction) {
   return Single(double(last) + double(fraction) * turn);
 }
 
+// Each moving value in the game beside its place in a sample; copy takes
+// them in that order, so one list serves both directions.
+template <typename G, typename S, typename Copy>
+void PairMovingValues(G& game, S& m, Copy copy) {
+  auto& s = game.sim;
+  copy(game.graphics.Camera, m.Camera);
+  copy(game.graphics.FieldOfView, m.FieldOfView);
+  copy(s.ObjectSlots[3].Angle, m.CraftAngle);
+  copy(s.ObjectSlots[3].Y, m.CraftY);
+  copy(s.Distance, m.Distance);
+  copy(s.TunnelSegZ, m.TunnelZ);
+  copy(s.AsteroidX, m.AsteroidX);
+  copy(s.AsteroidZ, m.AsteroidZ);
+  copy(s.PickupZ, m.PickupZ);
+  copy(s.PickupAngleNorm, m.PickupAngle);
+  copy(s.FlyerPos, m.Flyer);
+}
+
 void Apply(Game& game, const MotionSample& m) {
-  SimulationState& s = game.sim;
-  game.graphics.Camera = m.Camera;
-  game.graphics.FieldOfView = m.FieldOfView;
-  s.ObjectSlots[3].Angle = m.CraftAngle;
-  s.ObjectSlots[3].Y = m.CraftY;
-  s.Distance = m.Distance;
-  s.TunnelSegZ = m.TunnelZ;
-  s.AsteroidX = m.AsteroidX;
-  s.AsteroidZ = m.AsteroidZ;
-  s.PickupZ = m.PickupZ;
-  s.PickupAngleNorm = m.PickupAngle;
-  s.FlyerPos = m.Flyer;
+  PairMovingValues(game, m, [](auto& inGame, const auto& sampled) { inGame = sampled; });
 }
 
 }  // namespace
@@ -55,17 +62,7 @@ MotionSample CaptureMotion(const Game& game) {
   m.AsteroidActive = s.AsteroidActive;
   m.PickupActive = s.PickupActive;
   m.RaceTime = s.RaceTime;
-  m.Camera = game.graphics.Camera;
-  m.FieldOfView = game.graphics.FieldOfView;
-  m.CraftAngle = s.ObjectSlots[3].Angle;
-  m.CraftY = s.ObjectSlots[3].Y;
-  m.Distance = s.Distance;
-  m.TunnelZ = s.TunnelSegZ;
-  m.AsteroidX = s.AsteroidX;
-  m.AsteroidZ = s.AsteroidZ;
-  m.PickupZ = s.PickupZ;
-  m.PickupAngle = s.PickupAngleNorm;
-  m.Flyer = s.FlyerPos;
+  PairMovingValues(game, m, [](const auto& inGame, auto& sampled) { sampled = inGame; });
   return m;
 }
 
