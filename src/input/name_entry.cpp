@@ -5,6 +5,7 @@
 
 #include "besttimes/best_times.h"
 #include "besttimes/windows1251.h"
+#include "platform/utf8.h"
 #include "state/game.h"
 
 namespace quillmoor {
@@ -39,11 +40,7 @@ void StoreNameEntry(Game& game) {
 
 void Text1_KeyDown(Game& game, int keyCode) {
   std::string& text = game.input.Text1.Text;
-  if (keyCode == vk::Back && !text.empty()) {
-    std::size_t end = text.size() - 1;
-    while (end > 0 && IsContinuationByte(text[end])) --end;
-    text.erase(end);
-  }
+  if (keyCode == vk::Back) text.erase(text.size() - LastCharacter(text).size());
   if (keyCode == vk::Return) {
     StoreNameEntry(game);
     game.sim.ShowRaceResult = false;

@@ -1,7 +1,6 @@
 #include "input/pad_name_entry.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <vector>
 
 #include "input/name_entry.h"
@@ -37,15 +36,6 @@ std::string_view Turned(std::string_view character, int step) {
   if (found == cycle.end()) return cycle.front();
   const auto count = std::ptrdiff_t(cycle.size());
   return cycle[std::size_t(((found - cycle.begin()) + step + count) % count)];
-}
-
-std::string_view LastCharacter(std::string_view text) {
-  std::size_t start = text.size();
-  while (start > 0) {
-    --start;
-    if ((std::uint8_t(text[start]) & 0xC0) != 0x80) break;
-  }
-  return text.substr(start);
 }
 
 // Up and down: the last character turned, or a first one in an empty name.

@@ -51,4 +51,13 @@ std::vector<char32_t> Characters(std::string_view text) {
   return characters;
 }
 
+std::string_view LastCharacter(std::string_view text) {
+  std::size_t start = text.size();
+  while (start > 0) {
+    --start;
+    if ((static_cast<unsigned char>(text[start]) & 0xC0) != 0x80) break;
+  }
+  return text.substr(start);
+}
+
 }  // namespace quillmoor

@@ -13,6 +13,9 @@ std::optional<char32_t> NextCharacter(std::string_view& text);
 
 bool IsUtf8(std::string_view text);
 
+// The bytes of the text's last character; empty text gives empty.
+std::string_view LastCharacter(std::string_view text);
+
 // Every character of the text, a byte that starts no character read as U+FFFD.
 std::vector<char32_t> Characters(std::string_view text);
 
