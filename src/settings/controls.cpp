@@ -254,12 +254,6 @@ std::string ControlsText(const Bindings& bindings, const GameOptions& options) {
 }
 
 ControlsRead ReadControlsFile(const std::filesystem::path& file) {
-  constexpr std::uintmax_t kMaxBytes = 64 * 1024;
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (!error && size > kMaxBytes) {
-    return {DefaultBindings(), {}, {file.string() + ": файл больше 64 КиБ, не прочитан."}};
-  }
   try {
     const std::optional<std::string> text = ReadFileBytes(file, file_limit::Settings);
     if (!text) return {DefaultBindings(), {}, {}};
