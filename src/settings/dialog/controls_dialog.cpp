@@ -11,13 +11,13 @@
 #include <utility>
 
 #include "platform/fatal_error.h"
+#include "platform/input.h"
 #include "settings/dialog/qt_key_place.h"
 
 namespace quillmoor {
 
 namespace {
 
-constexpr int kBackspace = 0x08, kEscape = 0x1B;
 
 QString EmptySlotText() { return QStringLiteral("—"); }
 QString WaitingText() { return QStringLiteral("Нажмите клавишу…"); }
@@ -90,8 +90,8 @@ void KeySlot::keyPressEvent(QKeyEvent* event) {
   if (event->isAutoRepeat() || key == 0) return;  // Alt alone waits for its key
   const bool alt = event->modifiers().testFlag(Qt::AltModifier);
   StopWaiting();
-  if (key == kEscape && !alt) return;
-  bound_(key == kBackspace && !alt ? KeyChord{} : KeyChord{key, alt});
+  if (key == vk::Escape && !alt) return;
+  bound_(key == vk::Back && !alt ? KeyChord{} : KeyChord{key, alt});
 }
 
 void KeySlot::focusOutEvent(QFocusEvent* event) {

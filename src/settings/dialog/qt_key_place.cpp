@@ -2,6 +2,8 @@
 
 #include <linux/input-event-codes.h>
 
+#include "platform/input.h"
+
 namespace quillmoor {
 
 namespace {
@@ -11,7 +13,7 @@ struct CodeAndKey {
   int key;
 };
 
-constexpr int kReturn = 0x0D, kShift = 0x10, kControl = 0x11, kDelete = 0x2E, kKeypad0 = 0x60,
+constexpr int kShift = 0x10, kControl = 0x11, kDelete = 0x2E, kKeypad0 = 0x60,
               kF1 = 0x70;
 
 // Every key controls.cpp has a name for. Keypad Enter is Return, as the game
@@ -25,12 +27,12 @@ constexpr CodeAndKey kEvdevKeys[] = {
     {KEY_H, 'H'}, {KEY_J, 'J'}, {KEY_K, 'K'}, {KEY_L, 'L'}, {KEY_Z, 'Z'},
     {KEY_X, 'X'}, {KEY_C, 'C'}, {KEY_V, 'V'}, {KEY_B, 'B'}, {KEY_N, 'N'},
     {KEY_M, 'M'},
-    {KEY_BACKSPACE, 0x08}, {KEY_TAB, 0x09}, {KEY_ENTER, kReturn}, {KEY_KPENTER, kReturn},
+    {KEY_BACKSPACE, vk::Back}, {KEY_TAB, 0x09}, {KEY_ENTER, vk::Return}, {KEY_KPENTER, vk::Return},
     {KEY_LEFTSHIFT, kShift}, {KEY_RIGHTSHIFT, kShift}, {KEY_LEFTCTRL, kControl},
-    {KEY_RIGHTCTRL, kControl}, {KEY_PAUSE, 0x13}, {KEY_CAPSLOCK, 0x14}, {KEY_ESC, 0x1B},
+    {KEY_RIGHTCTRL, kControl}, {KEY_PAUSE, 0x13}, {KEY_CAPSLOCK, 0x14}, {KEY_ESC, vk::Escape},
     {KEY_SPACE, 0x20}, {KEY_PAGEUP, 0x21}, {KEY_PAGEDOWN, 0x22}, {KEY_END, 0x23},
-    {KEY_HOME, 0x24}, {KEY_LEFT, 0x25}, {KEY_UP, 0x26}, {KEY_RIGHT, 0x27},
-    {KEY_DOWN, 0x28}, {KEY_INSERT, 0x2D}, {KEY_DELETE, kDelete},
+    {KEY_HOME, 0x24}, {KEY_LEFT, vk::Left}, {KEY_UP, vk::Up}, {KEY_RIGHT, vk::Right},
+    {KEY_DOWN, vk::Down}, {KEY_INSERT, 0x2D}, {KEY_DELETE, kDelete},
     {KEY_KP0, kKeypad0}, {KEY_KP1, kKeypad0 + 1}, {KEY_KP2, kKeypad0 + 2},
     {KEY_KP3, kKeypad0 + 3}, {KEY_KP4, kKeypad0 + 4}, {KEY_KP5, kKeypad0 + 5},
     {KEY_KP6, kKeypad0 + 6}, {KEY_KP7, kKeypad0 + 7}, {KEY_KP8, kKeypad0 + 8},
@@ -46,12 +48,12 @@ constexpr CodeAndKey kEvdevKeys[] = {
 
 // Named keys that Qt reports the same with or without the keypad.
 constexpr CodeAndKey kQtKeys[] = {
-    {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09}, {Qt::Key_Backtab, 0x09},
-    {Qt::Key_Return, kReturn}, {Qt::Key_Enter, kReturn}, {Qt::Key_Shift, kShift},
+    {Qt::Key_Backspace, vk::Back}, {Qt::Key_Tab, 0x09}, {Qt::Key_Backtab, 0x09},
+    {Qt::Key_Return, vk::Return}, {Qt::Key_Enter, vk::Return}, {Qt::Key_Shift, kShift},
     {Qt::Key_Control, kControl}, {Qt::Key_Pause, 0x13}, {Qt::Key_CapsLock, 0x14},
-    {Qt::Key_Escape, 0x1B}, {Qt::Key_Space, 0x20}, {Qt::Key_PageUp, 0x21},
+    {Qt::Key_Escape, vk::Escape}, {Qt::Key_Space, 0x20}, {Qt::Key_PageUp, 0x21},
     {Qt::Key_PageDown, 0x22}, {Qt::Key_End, 0x23}, {Qt::Key_Home, 0x24},
-    {Qt::Key_Left, 0x25}, {Qt::Key_Up, 0x26}, {Qt::Key_Right, 0x27}, {Qt::Key_Down, 0x28},
+    {Qt::Key_Left, vk::Left}, {Qt::Key_Up, vk::Up}, {Qt::Key_Right, vk::Right}, {Qt::Key_Down, vk::Down},
     {Qt::Key_Insert, 0x2D}, {Qt::Key_Delete, kDelete}, {Qt::Key_Semicolon, 0xBA},
     {Qt::Key_Equal, 0xBB}, {Qt::Key_Comma, 0xBC}, {Qt::Key_QuoteLeft, 0xC0},
     {Qt::Key_BracketLeft, 0xDB}, {Qt::Key_Backslash, 0xDC}, {Qt::Key_BracketRight, 0xDD},
