@@ -21,11 +21,6 @@ constexpr Span kButtonRows[] = {{214, 240}, {250, 280}, {289, 310}, {322, 345}, 
 
 bool Within(Span span, float value) { return value >= span.low && value <= span.high; }
 
-// The first item of the menu in force, and its last.
-int FirstItem(int CanContinue) {
-  return CanContinue == 1 ? menu_item::Continue : menu_item::NewGame;
-}
-
 // Opens a page of the menu with the click sound.
 void OpenPage(Game& game, int item) {
   game.platform.sound.Play(sound_file::MenuClick, /*looping=*/false);
@@ -42,6 +37,10 @@ void CloseBestTimesPage(Game& game) {
 }
 
 }  // namespace
+
+int FirstItem(int CanContinue) {
+  return CanContinue == 1 ? menu_item::Continue : menu_item::NewGame;
+}
 
 std::optional<int> MenuItemAt(int CanContinue, float x, float y) {
   if (!Within(kButtonColumn, x)) return std::nullopt;

@@ -15,6 +15,9 @@ std::optional<int> MenuItemAt(int CanContinue, float x, float y);
 struct MenuPoint {
   float x, y;
 };
+// The first item of the menu in force; Exit is always its last.
+int FirstItem(int CanContinue);
+
 // The middle of a menu item's button, where MenuItemAt finds that item;
 // nothing for an item the menu in force does not show.
 std::optional<MenuPoint> MenuButtonCentre(int CanContinue, int item);

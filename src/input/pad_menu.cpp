@@ -32,7 +32,7 @@ void HidePointer(Game& game) {
 // none, the first button or the last.
 void MoveHighlight(Game& game, int step) {
   const SimulationState& s = game.sim;
-  const int first = s.CanContinue == 1 ? menu_item::Continue : menu_item::NewGame;
+  const int first = FirstItem(s.CanContinue);
   const int count = menu_item::Exit - first + 1;
   const std::optional<int> now = Highlighted(s);
   const int next = now ? first + (*now - first + step + count) % count
