@@ -47,8 +47,6 @@ void CopyShippedTable(const FilePlaces& places) {
     const std::optional<std::string> times =
         ReadFileBytes(DataFilePath(places.data, kTimesFile), file_limit::Table);
     if (!names || !times) return;
-    std::error_code ignored;
-    std::filesystem::create_directories(places.user, ignored);
     SaveTablePair(PairIn(places.user), *names, *times);
   } catch (const FatalError&) {
   }
@@ -106,8 +104,6 @@ void SaveBestTimes(Game& game) {
   // whole table again.
   const std::filesystem::path& folder = game.shell.Places.user;
   try {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
     SaveTablePair(PairIn(folder), *names, *times);
   } catch (const FatalError& error) {
     ShowTrouble(game.platform.dialogs, error.what(),

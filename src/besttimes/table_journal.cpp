@@ -77,7 +77,6 @@ std::string JournalBytes(std::string_view names, std::string_view times) {
 std::optional<JournalPair> ReadJournal(std::string_view bytes) {
   if (!bytes.starts_with(kMagic)) return std::nullopt;
   std::string_view rest = bytes.substr(kMagic.size());
-  JournalPair pair;
   std::optional<std::string> names = TakePart(rest), times;
   if (names) times = TakePart(rest);
   if (!times) return std::nullopt;
@@ -88,6 +87,8 @@ std::optional<JournalPair> ReadJournal(std::string_view bytes) {
 
 void SaveTablePair(const TablePair& pair, std::string_view names, std::string_view times,
                    const FileStep& step) {
+  std::error_code ignored;  // a folder that cannot be made fails the first write
+  std::filesystem::create_directories(pair.names.parent_path(), ignored);
   RefuseReadOnly(pair.names);
   RefuseReadOnly(pair.times);
   const std::filesystem::path journal = pair.Journal();

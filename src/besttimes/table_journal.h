@@ -20,8 +20,9 @@ struct TablePair {
   std::filesystem::path Journal() const;
 };
 
-// Throws WriteError when the pair cannot be saved; the old files are then
-// whole. A file marked read-only is not replaced.
+// Makes the folder when it is missing. Throws WriteError when the pair
+// cannot be saved; the old files are then whole. A file marked read-only
+// is not replaced.
 void SaveTablePair(const TablePair& pair, std::string_view names, std::string_view times,
                    const FileStep& step = {});
 
