@@ -110,20 +110,27 @@ const Column kColumns[] = {
     QUILLMOOR_COLUMN("Label4", game.net.Label4),
 };
 
+// The frame trace's columns after frame, ms, tick and fraction.
+const Column kFrameColumns[] = {
+    QUILLMOOR_CAMERA(EyeX), QUILLMOOR_CAMERA(EyeY), QUILLMOOR_CAMERA(EyeZ),
+    QUILLMOOR_CAMERA(AtX),  QUILLMOOR_CAMERA(AtY),  QUILLMOOR_CAMERA(AtZ),
+    QUILLMOOR_SIM(Distance), QUILLMOOR_COLUMN("CraftAngle", game.sim.ObjectSlots[3].Angle),
+};
+
 #undef QUILLMOOR_CAMERA
 #undef QUILLMOOR_SIM
 #undef QUILLMOOR_COLUMN
 
-std::string Header() {
-  std::string header = "tick";
-  for (const Column& column : kColumns) (header += ',') += column.name;
+template <std::size_t N>
+std::string Header(std::string header, const Column (&columns)[N]) {
+  for (const Column& column : columns) (header += ',') += column.name;
   return header + '\n';
 }
 
 }  // namespace
 
 TraceWriter::TraceWriter(const std::filesystem::path& path) : file_(path) {
-  file_.Write(Header());
+  file_.Write(Header("tick", kColumns));
 }
 
 void TraceWriter::Row(std::int64_t tick, const Game& game) {
@@ -135,20 +142,17 @@ void TraceWriter::Row(std::int64_t tick, const Game& game) {
 }
 
 FrameTraceWriter::FrameTraceWriter(const std::filesystem::path& path) : file_(path) {
-  file_.Write("frame,ms,tick,fraction,EyeX,EyeY,EyeZ,AtX,AtY,AtZ,Distance,CraftAngle\n");
+  file_.Write(Header("frame,ms,tick,fraction", kFrameColumns));
 }
 
 void FrameTraceWriter::Row(std::int64_t frame, double milliseconds, std::int64_t tick,
                            float fraction, const Game& game) {
-  const CameraPoints& camera = game.graphics.Camera;
   row_.clear();
   Put(row_, frame);
   Put(row_, milliseconds);
   Put(row_, tick);
-  for (float value : {fraction, camera.EyeX, camera.EyeY, camera.EyeZ, camera.AtX, camera.AtY,
-                      camera.AtZ, game.sim.Distance, game.sim.ObjectSlots[3].Angle}) {
-    Put(row_, value);
-  }
+  Put(row_, fraction);
+  for (const Column& column : kFrameColumns) column.put(row_, game);
   row_.back() = '\n';
   file_.Write(row_);
 }
