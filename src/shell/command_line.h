@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/gl/swap_mode.h"
+#include "platform/swap_mode.h"
 #include "settings/file_places.h"
 
 namespace quillmoor {

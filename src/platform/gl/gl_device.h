@@ -9,9 +9,9 @@
 #include "platform/gl/gl_scene_renderer.h"
 #include "platform/gl/gl_sprite_renderer.h"
 #include "platform/gl/gl_state.h"
-#include "platform/gl/swap_mode.h"
 #include "platform/gl/gl_text.h"
 #include "platform/graphics.h"
+#include "platform/swap_mode.h"
 
 struct SDL_Window;
 typedef void* SDL_GLContext;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/gl/swap_mode.h"
 #include "platform/graphics.h"
+#include "platform/swap_mode.h"
 
 namespace quillmoor {
 
