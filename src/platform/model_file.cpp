@@ -86,14 +86,10 @@ ModelRead XFileReader::ReadFromDisk(const std::filesystem::path& file) {
   return Parse(*bytes);
 }
 
-ModelFilesAhead::ModelFilesAhead(std::vector<std::filesystem::path> files)
-    : batch_(StartParser(std::move(files)),
-             [this](const std::filesystem::path& file) { return reader_.ReadFromDisk(file); }) {}
-
-std::vector<std::filesystem::path> ModelFilesAhead::StartParser(
-    std::vector<std::filesystem::path> files) {
-  reader_.Start();  // failing, the first file tries again
-  return files;
+ModelFilesAhead::ModelFilesAhead(std::vector<std::filesystem::path> files) {
+  reader_.Start();  // on this thread; failing, the first file tries again
+  batch_.emplace(std::move(files),
+                 [this](const std::filesystem::path& file) { return reader_.ReadFromDisk(file); });
 }
 
 }  // namespace quillmoor

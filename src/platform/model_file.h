@@ -82,11 +82,8 @@ class ModelFilesAhead {
   explicit ModelFilesAhead(std::vector<std::filesystem::path> files);
 
  private:
-  // Starts the parser on the calling thread; the files as they are.
-  std::vector<std::filesystem::path> StartParser(std::vector<std::filesystem::path> files);
-
   XFileReader reader_;
-  ReadAhead<ModelRead> batch_;
+  std::optional<ReadAhead<ModelRead>> batch_;  // after the reader, which its thread uses
 };
 
 }  // namespace quillmoor
