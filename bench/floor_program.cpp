@@ -11,14 +11,16 @@
 // the program's threads, the driver's too.
 
 #include "bare_gl_window.h"
+#include "cpu_seconds.h"
 
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 namespace {
+
+using quillmoor::bench::CpuSeconds;
 
 constexpr int kWidth = 800, kHeight = 600;
 constexpr int kColumns = 20, kRows = 10;  // quads of 40 x 60 pixels
@@ -103,12 +105,6 @@ std::vector<float> TileVertices() {
     }
   }
   return vertices;
-}
-
-double CpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
 
 }  // namespace

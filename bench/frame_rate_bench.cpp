@@ -14,11 +14,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "cpu_seconds.h"
 #include "platform/gl/silent_gl_platform.h"
 #include "platform/recording/recording_platform.h"
 #include "shell/frame_tick.h"
@@ -30,18 +30,13 @@
 namespace quillmoor {
 namespace {
 
+using quillmoor::bench::CpuSeconds;
+
 enum class Screen { Menu, Race, BlurredRace };
 
 // The floor program's last rate and CPU seconds a frame, and the headless
 // race's rate.
 double floorRate = 0, floorCpu = 0, headlessRaceRate = 0;
-
-// The CPU time of all the process's threads, the driver's too.
-double CpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
 
 // Puts a started game on the screen: the menu after the intro, or a race
 // at full speed a third of the way along.

@@ -3,12 +3,12 @@
 // during a race (OpenAL Soft's null output: the same mixing, no card).
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 
+#include "cpu_seconds.h"
 #include "platform/files.h"
 #include "platform/openal/loopback_mix.h"
 #include "platform/openal/openal_sound.h"
@@ -16,6 +16,8 @@
 
 namespace quillmoor {
 namespace {
+
+using quillmoor::bench::CpuSeconds;
 
 void LoadAll(OpenAlSound& sound) {
   for (const sound_file::Entry& entry : sound_file::kAll) {
@@ -51,12 +53,6 @@ void MixOneTick(benchmark::State& state) {
   }
 }
 
-double ProcessCpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 // The main thread sleeps: the process's CPU time is the mixer's.
 void MixerThreadDuringARace(benchmark::State& state) {
@@ -66,10 +62,10 @@ void MixerThreadDuringARace(benchmark::State& state) {
   PlayARace(sound);
   double cpu = 0, wall = 0;
   for (auto _ : state) {
-    const double cpuBefore = ProcessCpuSeconds();
+    const double cpuBefore = CpuSeconds();
     const auto wallBefore = std::chrono::steady_clock::now();
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    cpu += ProcessCpuSeconds() - cpuBefore;
+    cpu += CpuSeconds() - cpuBefore;
     wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
   }
   state.counters["mixer CPU share %"] = 100 * cpu / wall;
