@@ -18,6 +18,7 @@
 #include <string>
 
 #include "platform/assimp/x_file_parse.h"
+#include "platform/files.h"
 #include "platform/model_file.h"
 
 namespace quillmoor {
@@ -27,11 +28,11 @@ namespace {
 // The parser's time: a second, and a second more for each MiB of the file,
 // up to a limit; its memory: what the game had when it started it, and this.
 constexpr double kParseSecondsPerMiB = 1, kMostParseSeconds = 20;
-constexpr std::uint64_t kParserMemory = 256ull << 20;
+constexpr std::uint64_t kParserMemory = 256 * file_limit::kMiB;
 
 std::chrono::steady_clock::time_point ParseDeadline(std::size_t bytes) {
   const double seconds =
-      std::min(kMostParseSeconds, 1 + kParseSecondsPerMiB * double(bytes) / double(1 << 20));
+      std::min(kMostParseSeconds, 1 + kParseSecondsPerMiB * double(bytes) / double(file_limit::kMiB));
   return std::chrono::steady_clock::now() +
          std::chrono::duration_cast<std::chrono::steady_clock::duration>(
              std::chrono::duration<double>(seconds));
@@ -159,7 +160,8 @@ ModelRead XFileReader::Parse(std::string_view bytes) {
     Stop();  // it died on this file, or hangs on it: the next file gets a new one
     if (late) return {std::nullopt, "разбор не уложился в отведённое время"};
     return {std::nullopt, "разбор прерван: файл повреждён или просит больше памяти, чем нужно "
-                          "моделям (предел 256 МиБ)"};
+                          "моделям (предел " +
+                              std::to_string(kParserMemory / file_limit::kMiB) + " МиБ)"};
   }
   if (model->empty() || model->front() != kReplyModel) {
     const std::string why = model->empty() ? std::string() : model->substr(1);
