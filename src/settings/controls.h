@@ -62,6 +62,11 @@ const std::vector<std::string_view>& PadControlNames();
 
 inline constexpr std::string_view kControlsFile = "quillmoor.ini";
 
+// The controls file in the player's config folder, beside Config.ini.
+inline std::filesystem::path ControlsFileIn(const std::filesystem::path& configFolder) {
+  return configFolder / std::string(kControlsFile);
+}
+
 // The game's other settings in the same file.
 struct GameOptions {
   bool interpolation = true;  // "interpolation = on|off"

@@ -43,7 +43,7 @@ void ReadConfiguration(Game& game) {
 // The player's keys and pad controls; a line that makes no sense is named
 // and keeps its default.
 void ReadControls(Game& game) {
-  ControlsRead controls = ReadControlsFile(game.shell.Places.config / std::string(kControlsFile));
+  ControlsRead controls = ReadControlsFile(ControlsFileIn(game.shell.Places.config));
   for (const std::string& problem : controls.problems) std::cerr << problem << '\n';
   game.input.Controls = controls.bindings;
   game.shell.Interpolation = controls.options.interpolation;

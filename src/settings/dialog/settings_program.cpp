@@ -112,7 +112,7 @@ int RunSettingsProgram(const QStringList& arguments, const ErrorReporter& report
   }
 
   SettingsDialog dialog(values, ConfigFileToWrite(places), reportError);
-  dialog.SetControlsFile(places.config / std::string(kControlsFile));
+  dialog.SetControlsFile(ControlsFileIn(places.config));
   if (screenshotOnly) {
     if (!dialog.grab().save(*line.screenshot, "PNG")) {
       PrintError(QStringLiteral("не удаётся записать снимок ") + *line.screenshot);
