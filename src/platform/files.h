@@ -35,6 +35,14 @@ inline constexpr std::uintmax_t Media = 64 * kMiB;     // an image, a sound or a
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
                                          std::uintmax_t limit = file_limit::Media);
 
+// A media file's bytes, or why there are none: the missing text when there
+// is no such file, else what ReadFileBytes threw.
+struct FileBytes {
+  std::optional<std::string> bytes;
+  std::string problem;
+};
+FileBytes ReadFileOrSayWhy(const std::filesystem::path& path, std::string_view missing);
+
 // "<what> <file> не прочитана: <problem>." on stderr, for a file the game
 // goes on without or names again in its own message.
 void ReportUnreadFile(std::string_view what, const std::filesystem::path& file,

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "platform/dds_image.h"
-#include "platform/fatal_error.h"
 #include "platform/files.h"
 
 namespace quillmoor {
@@ -39,15 +38,11 @@ std::optional<Image> DecodeWithStb(std::string_view bytes) {
 }
 
 ImageRead DecodeFile(const std::filesystem::path& file) {
-  try {
-    const std::optional<std::string> bytes = ReadFileBytes(file);
-    if (!bytes) return {std::nullopt, "нет такого файла"};
-    std::optional<Image> image = DecodeImage(*bytes);
-    if (!image) return {std::nullopt, "формат не распознан или файл повреждён"};
-    return {std::move(image), {}};
-  } catch (const FatalError& error) {
-    return {std::nullopt, error.what()};
-  }
+  const FileBytes read = ReadFileOrSayWhy(file, "нет такого файла");
+  if (!read.bytes) return {std::nullopt, read.problem};
+  std::optional<Image> image = DecodeImage(*read.bytes);
+  if (!image) return {std::nullopt, "формат не распознан или файл повреждён"};
+  return {std::move(image), {}};
 }
 
 }  // namespace

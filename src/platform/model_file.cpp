@@ -3,7 +3,6 @@
 #include <cstring>
 #include <type_traits>
 
-#include "platform/fatal_error.h"
 #include "platform/files.h"
 
 namespace quillmoor {
@@ -76,14 +75,9 @@ std::optional<ModelGeometry> XFileReader::ReadFile(const std::filesystem::path& 
 }
 
 ModelRead XFileReader::ReadFromDisk(const std::filesystem::path& file) {
-  std::optional<std::string> bytes;
-  try {
-    bytes = ReadFileBytes(file);
-  } catch (const FatalError& error) {
-    return {std::nullopt, error.what()};
-  }
-  if (!bytes) return {std::nullopt, "нет такого файла"};
-  return Parse(*bytes);
+  const FileBytes read = ReadFileOrSayWhy(file, "нет такого файла");
+  if (!read.bytes) return {std::nullopt, read.problem};
+  return Parse(*read.bytes);
 }
 
 ModelFilesAhead::ModelFilesAhead(std::vector<std::filesystem::path> files) {

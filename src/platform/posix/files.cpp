@@ -149,6 +149,16 @@ bool IsTemporaryFileOf(std::string_view candidate, std::string_view name) {
          candidate.substr(1, name.size()) == name && candidate[1 + name.size()] == '.';
 }
 
+FileBytes ReadFileOrSayWhy(const std::filesystem::path& path, std::string_view missing) {
+  try {
+    std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return {std::nullopt, std::string(missing)};
+    return {std::move(bytes), {}};
+  } catch (const FatalError& error) {
+    return {std::nullopt, error.what()};
+  }
+}
+
 bool IsMarkedReadOnly(const std::filesystem::path& file) {
   struct stat status {};
   if (stat(file.c_str(), &status) != 0) return false;

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/fatal_error.h"
 #include "platform/files.h"
 
 namespace quillmoor {
@@ -82,14 +81,9 @@ WaveResult Decode(SDL_RWops* stream) {
 }  // namespace
 
 WaveResult DecodeWave(const std::filesystem::path& file) {
-  std::optional<std::string> bytes;
-  try {
-    bytes = ReadFileBytes(file);
-  } catch (const FatalError& error) {
-    return {std::nullopt, error.what()};
-  }
-  if (!bytes) return {std::nullopt, "файл не найден"};
-  return DecodeWaveBytes(*bytes);
+  const FileBytes read = ReadFileOrSayWhy(file, "файл не найден");
+  if (!read.bytes) return {std::nullopt, read.problem};
+  return DecodeWaveBytes(*read.bytes);
 }
 
 WaveResult DecodeWaveBytes(std::string_view bytes) {
