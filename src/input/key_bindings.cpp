@@ -25,7 +25,7 @@ InputEvent KeyEvent(InputEvent::Kind kind, int key, bool repeat) {
 
 }  // namespace
 
-std::vector<InputEvent> KeyTranslator::Translate(const InputEvent& event,
+std::optional<InputEvent> KeyTranslator::Translate(const InputEvent& event,
                                                  const Bindings& bindings,
                                                  bool nameBoxFocused) {
   if (nameBoxFocused && !nameBoxWasFocused_) {
@@ -41,18 +41,18 @@ std::vector<InputEvent> KeyTranslator::Translate(const InputEvent& event,
     case InputEvent::Kind::KeyUp:
       return KeyUp(event);
     case InputEvent::Kind::TextInput:
-      if (swallowText_) return {};
-      return {event};
+      if (swallowText_) return std::nullopt;
+      return event;
     default:
-      return {event};
+      return event;
   }
 }
 
-std::vector<InputEvent> KeyTranslator::KeyDown(const InputEvent& event, const Bindings& bindings,
+std::optional<InputEvent> KeyTranslator::KeyDown(const InputEvent& event, const Bindings& bindings,
                                                bool nameBoxFocused) {
   // A key held since before the name box opened types nothing there.
   swallowText_ = heldThroughNameBox_.contains(event.key);
-  if (swallowText_) return {};
+  if (swallowText_) return std::nullopt;
 
   int gameKey = event.alt ? BoundKey(bindings, {event.key, true}) : 0;
   // The name box is edited by Enter and Backspace whatever they are bound to.
@@ -65,21 +65,21 @@ std::vector<InputEvent> KeyTranslator::KeyDown(const InputEvent& event, const Bi
     gameKey = held->second;
   }
   heldAs_[event.key] = gameKey;
-  if (gameKey == 0) return {};
-  return {KeyEvent(InputEvent::Kind::KeyDown, gameKey, event.repeat)};
+  if (gameKey == 0) return std::nullopt;
+  return KeyEvent(InputEvent::Kind::KeyDown, gameKey, event.repeat);
 }
 
-std::vector<InputEvent> KeyTranslator::KeyUp(const InputEvent& event) {
+std::optional<InputEvent> KeyTranslator::KeyUp(const InputEvent& event) {
   heldThroughNameBox_.erase(event.key);
   const auto held = heldAs_.find(event.key);
-  if (held == heldAs_.end()) return {};
+  if (held == heldAs_.end()) return std::nullopt;
   const int gameKey = held->second;
   heldAs_.erase(held);
   // The game's key stays down while another key holds it.
   const bool stillHeld = std::any_of(heldAs_.begin(), heldAs_.end(),
                                      [&](const auto& entry) { return entry.second == gameKey; });
-  if (gameKey == 0 || stillHeld) return {};
-  return {KeyEvent(InputEvent::Kind::KeyUp, gameKey, false)};
+  if (gameKey == 0 || stillHeld) return std::nullopt;
+  return KeyEvent(InputEvent::Kind::KeyUp, gameKey, false);
 }
 
 }  // namespace quillmoor

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
-#include <vector>
 
 #include "platform/input.h"
 #include "settings/controls.h"
@@ -14,15 +14,15 @@ namespace quillmoor {
 // and recordings name the game's keys whatever the bindings were.
 class KeyTranslator {
  public:
-  // The game's events for one window event. Events that are not keys or
-  // text pass as they are.
-  std::vector<InputEvent> Translate(const InputEvent& event, const Bindings& bindings,
+  // The game's event for one window event, if any. Events that are not keys
+  // or text pass as they are.
+  std::optional<InputEvent> Translate(const InputEvent& event, const Bindings& bindings,
                                     bool nameBoxFocused);
 
  private:
-  std::vector<InputEvent> KeyDown(const InputEvent& event, const Bindings& bindings,
+  std::optional<InputEvent> KeyDown(const InputEvent& event, const Bindings& bindings,
                                   bool nameBoxFocused);
-  std::vector<InputEvent> KeyUp(const InputEvent& event);
+  std::optional<InputEvent> KeyUp(const InputEvent& event);
 
   std::map<int, int> heldAs_;  // a key held, and the game's key it holds (0: none)
   std::set<int> heldThroughNameBox_;  // held when the name box opened

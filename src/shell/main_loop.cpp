@@ -115,11 +115,9 @@ int RunWindowed(Game& game, EventSource& events, HeldKeys& keys, const CommandLi
   KeyTranslator translator;
   // False when the event closes the window.
   const auto handle = [&](const InputEvent& event) {
-    for (const InputEvent& translated :
-         translator.Translate(event, game.input.Controls, game.input.Text1.Focused)) {
-      if (!session.Handle(translated)) return false;
-    }
-    return true;
+    const std::optional<InputEvent> translated =
+        translator.Translate(event, game.input.Controls, game.input.Text1.Focused);
+    return !translated || session.Handle(*translated);
   };
   const double framePeriod = options.maxFps ? 1.0 / *options.maxFps : 0.0;
   double nextFrame = 0;

@@ -153,8 +153,8 @@ TEST_F(GameFlowTest, AltEnterSwitchesFullScreenAndLeavesTheCamera) {
     for (const InputEvent::Kind kind : {InputEvent::Kind::KeyDown, InputEvent::Kind::KeyUp}) {
       const InputEvent key{.kind = kind, .key = vk::Return,
                            .alt = alt && kind == InputEvent::Kind::KeyDown, .text = {}};
-      for (const InputEvent& event : translator.Translate(key, g_.game.input.Controls, false))
-        DispatchEvent(g_.game, g_.services.keyboard, event);
+      if (const auto event = translator.Translate(key, g_.game.input.Controls, false))
+        DispatchEvent(g_.game, g_.services.keyboard, *event);
       Ticks(1);
     }
     // Alt+Enter: full screen, the camera as it was; Enter alone: the camera.
