@@ -8,7 +8,7 @@ namespace quillmoor {
 // Keys by their classic virtual-key codes, which name a key by its place.
 namespace vk {
 constexpr int Back = 0x08, Return = 0x0D, Escape = 0x1B, Left = 0x25, Up = 0x26, Right = 0x27,
-              Down = 0x28, A = 0x41, D = 0x44, R = 0x52, S = 0x53, W = 0x57, F11 = 0x7A;
+              Down = 0x28, A = 0x41, D = 0x44, G = 0x47, R = 0x52, S = 0x53, W = 0x57, F11 = 0x7A;
 }
 
 // Polled key state, as the game reads it once per tick.

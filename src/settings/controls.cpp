@@ -82,22 +82,33 @@ std::optional<std::string> ParseBinding(std::string_view value, ActionBinding& b
   return std::nullopt;
 }
 
+// The settings that are on or off, by their words in the file.
+constexpr std::string_view kSwitches[] = {"interpolation", "ghosts"};
+
+bool* Switch(GameOptions& options, std::string_view name) {
+  if (SameIgnoringCase(name, "interpolation")) return &options.interpolation;
+  if (SameIgnoringCase(name, "ghosts")) return &options.ghost;
+  return nullptr;
+}
+
 }  // namespace
 
 std::string_view ActionName(Action action) {
   static constexpr std::string_view kNames[] = {"accelerate", "brake",  "left",    "right",
-                                                "pause",      "camera", "restart", "full-screen"};
+                                                "pause",      "camera", "restart", "full-screen",
+                                                "ghost"};
   return kNames[std::size_t(action)];
 }
 
 std::string_view ActionTitle(Action action) {
   static constexpr std::string_view kTitles[] = {"Газ",   "Тормоз", "Влево",  "Вправо",
-                                                 "Пауза", "Камера", "Заново", "Полный экран"};
+                                                 "Пауза", "Камера", "Заново", "Полный экран",
+                                                 "Призрак"};
   return kTitles[std::size_t(action)];
 }
 
 int ActionGameKey(Action action) {
-  static constexpr int kKeys[] = {'W', 'S', 'A', 'D', kEscape, kReturn, 'R', kF11};
+  static constexpr int kKeys[] = {'W', 'S', 'A', 'D', kEscape, kReturn, 'R', kF11, 'G'};
   return kKeys[std::size_t(action)];
 }
 
@@ -111,6 +122,7 @@ const Bindings& DefaultBindings() {
       {{KeyChord{kReturn}, KeyChord{}}, {"y", ""}},
       {{KeyChord{'R'}, KeyChord{}}, {"back", ""}},
       {{KeyChord{kF11}, KeyChord{kReturn, true}}, {"", ""}},
+      {{KeyChord{'G'}, KeyChord{}}, {"x", ""}},
   }};
   return defaults;
 }
@@ -204,10 +216,10 @@ ControlsRead ParseControls(std::string_view text, const std::filesystem::path& f
       continue;
     }
     const std::string_view name = Trim(line.substr(0, equals));
-    if (SameIgnoringCase(name, "interpolation")) {
+    if (bool* setting = Switch(read.options, name)) {
       const std::string_view value = Trim(line.substr(equals + 1));
       if (SameIgnoringCase(value, "on") || SameIgnoringCase(value, "off")) {
-        read.options.interpolation = SameIgnoringCase(value, "on");
+        *setting = SameIgnoringCase(value, "on");
       } else {
         problem("нужно on или off");
       }
@@ -249,7 +261,10 @@ std::string ControlsText(const Bindings& bindings, const GameOptions& options) {
     }
     text += '\n';
   }
-  text += std::string("interpolation = ") + (options.interpolation ? "on" : "off") + '\n';
+  GameOptions written = options;
+  for (std::string_view name : kSwitches) {
+    text += std::string(name) + " = " + (*Switch(written, name) ? "on" : "off") + '\n';
+  }
   return text;
 }
 

@@ -12,12 +12,12 @@ namespace quillmoor {
 
 // What the player can do, each with its keys and pad controls.
 enum class Action : std::uint8_t {
-  Accelerate, Brake, Left, Right, Pause, Camera, Restart, FullScreen
+  Accelerate, Brake, Left, Right, Pause, Camera, Restart, FullScreen, Ghost
 };
-inline constexpr std::size_t kActionCount = 8;
+inline constexpr std::size_t kActionCount = 9;
 inline constexpr std::array<Action, kActionCount> kActions = {
-    Action::Accelerate, Action::Brake,  Action::Left,    Action::Right,
-    Action::Pause,      Action::Camera, Action::Restart, Action::FullScreen};
+    Action::Accelerate, Action::Brake,   Action::Left,       Action::Right, Action::Pause,
+    Action::Camera,     Action::Restart, Action::FullScreen, Action::Ghost};
 
 // The word in the controls file: "accelerate", "full-screen".
 std::string_view ActionName(Action action);
@@ -70,6 +70,7 @@ inline std::filesystem::path ControlsFileIn(const std::filesystem::path& configF
 // The game's other settings in the same file.
 struct GameOptions {
   bool interpolation = true;  // "interpolation = on|off"
+  bool ghost = true;          // "ghosts = on|off": the best run rides along
   bool operator==(const GameOptions&) const = default;
 };
 

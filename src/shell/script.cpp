@@ -33,10 +33,10 @@ constexpr std::array<Named<Kind>, 9> kEventWords{{{"down", Kind::KeyDown},
                                                   {"pad", Kind::PadAxis}}};
 
 // The game's keys, by the names the controls file gives them.
-constexpr std::array<int, 13> kGameKeys = {vk::W,      vk::A,    vk::S,     vk::D,
+constexpr std::array<int, 14> kGameKeys = {vk::W,      vk::A,    vk::S,     vk::D,
                                            vk::Up,     vk::Down, vk::Left,  vk::Right,
                                            vk::Escape, vk::Return, vk::Back, vk::R,
-                                           vk::F11};
+                                           vk::F11,    vk::G};
 
 bool IsGameKey(int key) {
   return std::find(kGameKeys.begin(), kGameKeys.end(), key) != kGameKeys.end();

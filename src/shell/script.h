@@ -28,7 +28,7 @@ struct Script {
 //   41 click 100 225 right            77 type Иван     90 quit
 //   95 focus lost    96 pad button a down                97 pad axis leftx -32768
 // Keys, the game's: W A S D Up Down Left Right Escape Return Backspace R
-// F11. Pad controls by SDL's names. Words in any
+// F11 G. Pad controls by SDL's names. Words in any
 // case; blank lines and lines starting with '#' are skipped. The events
 // come sorted by tick, in file order within a tick. A line "clock SECONDS"
 // sets the time of day at tick 0, as --clock does. A bad line gives
