@@ -21,15 +21,17 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"settings", {"platform"}},
     {"state", {"platform", "settings"}},
     {"besttimes", {"platform", "settings", "state"}},
+    {"ghost", {"platform", "settings", "state"}},
     {"graphics", {"platform", "state"}},
     {"net", {"platform", "settings", "state"}},
     {"sound", {"platform", "state"}},
-    {"simulation", {"platform", "settings", "state", "besttimes", "graphics", "net", "sound"}},
+    {"simulation",
+     {"platform", "settings", "state", "besttimes", "ghost", "graphics", "net", "sound"}},
     {"frame", {"platform", "settings", "state", "graphics"}},
     {"input", {"platform", "settings", "state", "besttimes", "sound", "simulation"}},
     {"shell",
-     {"platform", "settings", "state", "besttimes", "graphics", "net", "sound", "simulation",
-      "frame", "input"}},
+     {"platform", "settings", "state", "besttimes", "ghost", "graphics", "net", "sound",
+      "simulation", "frame", "input"}},
 };
 
 // "folder/file.h" includes that break the table, as "file: include".

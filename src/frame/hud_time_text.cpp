@@ -41,6 +41,12 @@ std::string TimeText(float seconds) {
   return CentsText(seconds < 0, static_cast<std::int64_t>(cents));
 }
 
+std::string SplitText(float delta) {
+  const std::string size = TimeText(std::abs(delta));
+  if (size == "0.00") return size;
+  return (delta < 0 ? "-" : "+") + size;
+}
+
 std::string RaceClockText(float seconds) {
   if (!std::isfinite(seconds) || std::abs(double(seconds)) * 100 >= kLargestCents) {
     return Fixed2(seconds);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "frame/ghost_times.h"
 #include "frame/hud_drawing.h"
 #include "frame/hud_time_text.h"
 #include "graphics/text_drawing.h"
@@ -24,6 +25,10 @@ void BestTimesPage(Game& game) {
   }
   if (raceResult && best.NewRecordRank == kBestTimesRows + 1) {
     DrawText(game, "Ваше время: " + raceTime, 200, 430, kWhite);
+  }
+  if (raceResult) {
+    const bool inTable = best.NewRecordRank <= kBestTimesRows;
+    DrawFinalDifference(game, inTable ? 250 + 30 * best.NewRecordRank : 430);
   }
 }
 

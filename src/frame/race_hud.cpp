@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "frame/ghost_times.h"
 #include "frame/hud_drawing.h"
 #include "frame/hud_time_text.h"
 #include "frame/menu_screens.h"
@@ -48,6 +49,7 @@ void DrawRaceHud(Game& game) {
   Speedometer(game);
   if (s.Distance <= kFinishLine) ProgressBar(game);
   DrawText2(game, "Время: " + RaceClockText(s.RaceTime), 30, 38, TextArgb(255, 255, 255, 255));
+  DrawSplitTime(game);
   if (s.HintActive) {
     DrawText2(game, "! Enter меняет режим камеры", 560, 28, TextArgb(255, 255, 255, 180));
   }

@@ -31,23 +31,28 @@ void ScenePainter::ApplyGrey(double level) {
 
 void ScenePainter::MaterialPass(int mesh, const Placement& placement) {
   device_.SetTransform(TransformType::World, placement.World);
-  Subsets(mesh, true);
+  Subsets(mesh, Skin::OwnMaterials);
 }
 
 void ScenePainter::ColourPass(int mesh, const Placement& placement) {
   device_.SetTransform(TransformType::World, placement.World);
-  Subsets(mesh, false);
+  Subsets(mesh, Skin::Colour);
 }
 
-void ScenePainter::Subsets(int mesh, bool ownMaterials) {
+void ScenePainter::TintPass(int mesh, const Matrix& world) {
+  device_.SetTransform(TransformType::World, world);
+  Subsets(mesh, Skin::ColourOnly);
+}
+
+void ScenePainter::Subsets(int mesh, Skin how) {
   const MeshRecord& model = game_.graphics.Meshes[mesh];
-  const MeshRecord& skin = game_.graphics.Meshes[TextureSource(mesh)];
+  const MeshRecord& textures = game_.graphics.Meshes[TextureSource(mesh)];
   for (std::int32_t j = 0; j < model.MaterialCount; ++j) {
     const std::size_t subset = std::size_t(j);
     // A subset without a texture entry of its own is left out.
-    if (subset >= skin.Textures.size()) continue;
-    if (ownMaterials) device_.SetMaterial(model.Materials[subset]);
-    device_.SetTexture(0, skin.Textures[subset]);
+    if (subset >= textures.Textures.size()) continue;
+    if (how == Skin::OwnMaterials) device_.SetMaterial(model.Materials[subset]);
+    device_.SetTexture(0, how == Skin::ColourOnly ? TextureId{} : textures.Textures[subset]);
     device_.DrawSubset(model.Mesh, std::uint32_t(j));
   }
 }

@@ -28,11 +28,14 @@ class ScenePainter {
   void MaterialPass(int mesh, const Placement& placement);
   // Each subset with the colour applied last.
   void ColourPass(int mesh, const Placement& placement);
+  // The same without textures: the model in the colour alone.
+  void TintPass(int mesh, const Matrix& world);
   // The unit quad with the colour applied last; no texture when none.
   void Quad(const Matrix& world, TextureId texture = {});
 
  private:
-  void Subsets(int mesh, bool ownMaterials);
+  enum class Skin { OwnMaterials, Colour, ColourOnly };
+  void Subsets(int mesh, Skin how);
 
   Game& game_;
   GraphicsDevice& device_;

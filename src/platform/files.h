@@ -27,6 +27,7 @@ inline constexpr std::uintmax_t Table = 64 * kKiB;     // Ch1.res, Ch2.res, the 
 inline constexpr std::uintmax_t Map = 4 * kMiB;        // 20000 pads and then some
 inline constexpr std::uintmax_t Script = 256 * kMiB;   // hours of recorded play
 inline constexpr std::uintmax_t Media = 64 * kMiB;     // an image, a sound or a model
+inline constexpr std::uintmax_t Ghost = 2 * kMiB;      // half an hour of race ticks
 }  // namespace file_limit
 
 // The bytes of a regular file, or nothing when there is no such file.

@@ -17,6 +17,7 @@ namespace quillmoor {
 // Render states by their classic numbers, values as the classic constants.
 enum class RenderState : std::uint32_t {
   ZEnable = 7,
+  ZWriteEnable = 14,
   SrcBlend = 19,
   DestBlend = 20,
   CullMode = 22,

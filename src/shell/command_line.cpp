@@ -24,6 +24,9 @@ const char* const kUsage =
     "                         TICK down|up KEY, TICK move|click X Y [left|right|middle],\n"
     "                         TICK type TEXT, TICK quit\n"
     "  --record FILE          write the session's events to FILE as such a script\n"
+    "  --ghost FILE           race against the ghost in FILE: a ghost file, or a\n"
+    "                         session written by --record, whose first finished\n"
+    "                         race becomes the ghost\n"
     "  --trace FILE           write the game's state after every tick as CSV\n"
     "  --audio-out FILE       headless: write the sound of the run as a WAV file\n"
     "                         (16-bit stereo, 44100 Hz, 20 ms a tick)\n"
@@ -58,7 +61,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
     const bool takesValue = option == "--data" || option == "--user-dir" || option == "--ticks" ||
                             option == "--frame-every" || option == "--screenshot" ||
                             option == "--clock" || option == "--script" ||
-                            option == "--record" || option == "--trace" ||
+                            option == "--record" || option == "--ghost" ||
+                            option == "--trace" ||
                             option == "--audio-out" || option == "--fps" ||
                             option == "--frame-trace" || option == "--vsync" ||
                             option == "--max-fps";
@@ -123,6 +127,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
       line.script = std::filesystem::path(std::string(*text));
     } else if (option == "--record") {
       line.record = std::filesystem::path(std::string(*text));
+    } else if (option == "--ghost") {
+      line.ghost = std::filesystem::path(std::string(*text));
     } else if (option == "--trace") {
       line.trace = std::filesystem::path(std::string(*text));
     } else if (option == "--audio-out") {

@@ -24,6 +24,7 @@ struct CommandLine {
   std::optional<double> clock;  // seconds since midnight at tick 0
   std::optional<std::filesystem::path> script;  // headless: the events to play
   std::optional<std::filesystem::path> record;  // the session's events, as a script
+  std::optional<std::filesystem::path> ghost;   // a ghost file or a recorded session
   std::optional<std::filesystem::path> audioOut;  // headless: the sound mix as WAV
   std::optional<std::filesystem::path> trace;   // a CSV row after every game tick
   std::optional<int> fps;  // headless: frames a second of the virtual clock

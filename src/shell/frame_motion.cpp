@@ -45,6 +45,8 @@ void PairMovingValues(G& game, S& m, Copy copy) {
   copy(s.PickupZ, m.PickupZ);
   copy(s.PickupAngleNorm, m.PickupAngle);
   copy(s.FlyerPos, m.Flyer);
+  copy(game.ghost.ShownDistance, m.GhostDistance);
+  copy(game.ghost.ShownAngle, m.GhostAngle);
 }
 
 void Apply(Game& game, const MotionSample& m) {
@@ -61,6 +63,7 @@ MotionSample CaptureMotion(const Game& game) {
   m.MenuVisible = s.MenuVisible;
   m.AsteroidActive = s.AsteroidActive;
   m.PickupActive = s.PickupActive;
+  m.GhostPresent = game.ghost.Present;
   m.RaceTime = s.RaceTime;
   PairMovingValues(game, m, [](const auto& inGame, auto& sampled) { sampled = inGame; });
   return m;
@@ -104,6 +107,10 @@ MotionSample BlendMotion(const MotionSample& previous, const MotionSample& last,
     m.Flyer = {Ahead(previous.Flyer.X, last.Flyer.X, fraction),
                Ahead(previous.Flyer.Y, last.Flyer.Y, fraction),
                Ahead(previous.Flyer.Z, last.Flyer.Z, fraction)};
+  }
+  if (previous.GhostPresent && last.GhostPresent) {
+    m.GhostDistance = Ahead(previous.GhostDistance, last.GhostDistance, fraction);
+    m.GhostAngle = AheadAngle(previous.GhostAngle, last.GhostAngle, fraction);
   }
   return m;
 }

@@ -17,6 +17,7 @@ struct MotionSample {
   bool MenuVisible = false;
   bool AsteroidActive = false;
   bool PickupActive = false;
+  bool GhostPresent = false;
   float RaceTime = 0;
   CameraPoints Camera;
   float FieldOfView = 0;
@@ -27,6 +28,7 @@ struct MotionSample {
   float AsteroidX = 0, AsteroidZ = 0;
   float PickupZ = 0, PickupAngle = 0;
   Point3 Flyer;
+  float GhostDistance = 0, GhostAngle = 0;
 };
 
 MotionSample CaptureMotion(const Game& game);

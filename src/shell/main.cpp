@@ -20,6 +20,7 @@
 #include "platform/sdl/sdl_dialogs.h"
 #include "platform/sdl/sdl_window.h"
 #include "shell/command_line.h"
+#include "shell/ghost_option.h"
 #include "shell/main_loop.h"
 #include "shell/script.h"
 #include "shell/session_recorder.h"
@@ -44,6 +45,7 @@ int Run(Platform& platform, const FilePlaces& places, const CommandLine& options
     if (options.frameTrace) frameTrace.emplace(*options.frameTrace);
     Game game(platform, places);
     Form_Load(game);
+    if (options.ghost) RaceAgainstGhostFile(game, *options.ghost);
     if (options.record) session.emplace(*options.record, game.shell.StartTimeOfDay);
     RunOutputs outputs;
     outputs.trace = trace ? &*trace : nullptr;

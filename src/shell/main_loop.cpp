@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "ghost/ghost_race.h"
 #include "input/key_bindings.h"
 #include "net/net_link.h"
 #include "platform/headless/virtual_clock.h"
@@ -64,6 +65,7 @@ class Session {
     PollNetwork(game_);  // the socket's events come between ticks
     ++tick_;
     GameTick(game_);
+    SaveFinishedGhost(game_);
     if (outputs_.trace) outputs_.trace->Row(tick_, game_);
     if (outputs_.afterTick) outputs_.afterTick();
     previous_ = last_;

@@ -6,6 +6,7 @@
 #include "besttimes/best_times.h"
 #include "graphics/device_setup.h"
 #include "graphics/resources.h"
+#include "ghost/ghost_race.h"
 #include "graphics/vertex_buffer.h"
 #include "platform/files.h"
 #include "settings/config_file.h"
@@ -47,6 +48,7 @@ void ReadControls(Game& game) {
   for (const std::string& problem : controls.problems) std::cerr << problem << '\n';
   game.input.Controls = controls.bindings;
   game.shell.Interpolation = controls.options.interpolation;
+  game.ghost.Enabled = controls.options.ghost;
 }
 
 void ReadMap(Game& game) {
@@ -54,6 +56,7 @@ void ReadMap(Game& game) {
   const std::optional<std::string> text = ReadFileBytes(path, file_limit::Map);
   if (!text) throw FatalError("Файл карты не найден", MessageIcon::Critical);
   game.map = ParseMap(*text, path);
+  LoadTrackGhost(game, *text);
 }
 
 void Form_Load(Game& game) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "besttimes/best_times.h"
+#include "ghost/ghost_race.h"
 #include "graphics/device_setup.h"
 #include "net/net_link.h"
 #include "simulation/camera_motion.h"
@@ -63,6 +64,10 @@ void GameTick(Game& game) {
   }
   // R starts the race again at once.
   if (ReadKeyPress(game, vk::R) && CanRestart(game)) RestartRace(game);
+  // G shows or hides the ghost.
+  if (ReadKeyPress(game, vk::G) && s.GameState == game_state::Race) {
+    game.ghost.Visible = !game.ghost.Visible;
+  }
   // 3. The network link's status (the game never opens it).
   NetTick(game);
   // 4. The state's own tick; a state changed above runs at once.
@@ -73,6 +78,8 @@ void GameTick(Game& game) {
 void RaceTick(Game& game) {
   SimulationState& s = game.sim;
   RacePhysics(game);
+  RecordGhostTick(game.ghost, s);
+  if (s.GameState != game_state::Race) FinishGhostRun(game.ghost, s.RaceTime);  // past the line
   PlaceChaseCamera(game);
   s.ObjectSlots[3].Y = Single(double(s.LiftOffset) - 2.57);
   PlayPadSounds(game);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ghost/ghost_race.h"
 #include "graphics/device_setup.h"
 #include "simulation/camera_motion.h"
 #include "sound/sound_files.h"
@@ -71,6 +72,7 @@ void ResetRace(Game& game) {
   s.PickupAngleNorm = 9;
   s.PickupActive = false;
   s.TintActive = false;
+  StartGhostRun(game.ghost);
   if (MusicOn(game.shell)) game.platform.sound.SetVolume(sound_file::RaceMusic, kQuieter);
 }
 

@@ -28,8 +28,8 @@ void SoundOnContact(Sound& sound, bool contact, bool& latch, std::string_view fi
 }  // namespace
 
 void ScanPads(const MapState& map, SimulationState& s) {
-  const float windowNear = s.Distance - 1.0f;
-  const float windowFar = s.Distance + 90.0f;
+  const float windowNear = s.Distance - kDrawBehind;
+  const float windowFar = s.Distance + kDrawAhead;
   const float contactNear = Single(double(s.Distance) - 0.7);
   const float contactFar = Single(double(s.Distance) + 1.3);
   const float angleLow = s.CraftAngleSigned - 12.0f;

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "state/best_times_state.h"
+#include "state/ghost_state.h"
 #include "state/graphics_state.h"
 #include "state/input_state.h"
 #include "state/map_state.h"
@@ -30,6 +31,7 @@ struct Game {
   SimulationState sim;
   InputState input;
   BestTimesState best;
+  GhostState ghost;
 };
 
 }  // namespace quillmoor

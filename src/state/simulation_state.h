@@ -25,6 +25,8 @@ constexpr std::uint8_t Normal = 0, UnderPointer = 1, Chosen = 2;
 
 inline constexpr float kFinishLine = 10000;
 inline constexpr int kMaxVisibleObjects = 200;
+// What lies this far behind the craft to this far ahead of it is drawn.
+inline constexpr float kDrawBehind = 1, kDrawAhead = 90;
 
 struct Point3 {
   float X = 0, Y = 0, Z = 0;

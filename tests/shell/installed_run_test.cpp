@@ -110,7 +110,7 @@ TEST_F(InstalledRun, ARecordIsSavedInThePlayersFolder) {
       test::ReadAll(Stage() / "usr/share/quillmoor/Data/Ch1.res"), "Ch1.res").value();
   EXPECT_EQ((NameRows{"", "Ёж 7", before[2], before[3], before[4]}), names);
   EXPECT_NEAR(times[1], 119.99, 0.005);
-  EXPECT_EQ(Contents(User()).size(), 2u);  // the table, nothing else
+  EXPECT_EQ(Contents(User()).size(), 3u);  // the table and the track's ghost, nothing else
 }
 
 class UnwritablePlayersFolder : public InstalledRun,

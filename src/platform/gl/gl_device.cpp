@@ -104,10 +104,12 @@ void GlDevice::Clear(std::uint32_t flags, Argb colour, float z, std::uint32_t) {
   }
   if (flags & clear::ZBuffer) {
     glClearDepth(z);
-    glDepthMask(GL_TRUE);
+    glDepthMask(GL_TRUE);  // a clear reaches the depth buffer whatever the writes are set to
     mask |= GL_DEPTH_BUFFER_BIT;
   }
   glClear(mask);
+  const auto writes = state_.renderStates.find(RenderState::ZWriteEnable);
+  if (writes != state_.renderStates.end() && writes->second == 0) glDepthMask(GL_FALSE);
 }
 
 void GlDevice::BeginScene() { glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_); }
@@ -156,6 +158,9 @@ void GlDevice::ApplyRenderState(RenderState state, std::uint32_t value) {
   switch (state) {
     case RenderState::ZEnable:
       value ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+      break;
+    case RenderState::ZWriteEnable:
+      glDepthMask(value ? GL_TRUE : GL_FALSE);
       break;
     case RenderState::AlphaBlendEnable:
       value ? glEnable(GL_BLEND) : glDisable(GL_BLEND);

@@ -17,7 +17,8 @@ struct Named {
 #define QUILLMOOR_NAMED(scope, id) Named{std::uint32_t(scope::id), #id}
 
 constexpr Named kRenderStates[] = {
-    QUILLMOOR_NAMED(RenderState, ZEnable),          QUILLMOOR_NAMED(RenderState, SrcBlend),
+    QUILLMOOR_NAMED(RenderState, ZEnable),          QUILLMOOR_NAMED(RenderState, ZWriteEnable),
+    QUILLMOOR_NAMED(RenderState, SrcBlend),
     QUILLMOOR_NAMED(RenderState, DestBlend),        QUILLMOOR_NAMED(RenderState, CullMode),
     QUILLMOOR_NAMED(RenderState, AlphaBlendEnable), QUILLMOOR_NAMED(RenderState, Lighting),
     QUILLMOOR_NAMED(RenderState, Ambient),
@@ -82,6 +83,7 @@ std::string RenderStateName(RenderState state) {
 std::string RenderStateValueName(RenderState state, std::uint32_t value) {
   switch (state) {
     case RenderState::ZEnable:
+    case RenderState::ZWriteEnable:
     case RenderState::AlphaBlendEnable:
     case RenderState::Lighting:
       return NameIn(kBooleans, value);
