@@ -47,10 +47,12 @@ void DrawGhostCraft(ScenePainter& painter) {
   const Matrix world = Chain(Scaling(0.015f, 0.015f, 0.015f), Translation(0, kGhostY, ahead),
                              RotationZ(Radians(game.ghost.ShownAngle)));
   GraphicsDevice& device = painter.device();
+  const ColourValue before = painter.colour();
   device.SetRenderState(RenderState::ZWriteEnable, 0);
   painter.ApplyColour(kRed, kGreen, kBlue, opacity);
   painter.TintPass(3, world);
   device.SetRenderState(RenderState::ZWriteEnable, 1);
+  painter.ApplyColour(before.r, before.g, before.b, before.a);
 }
 
 }  // namespace quillmoor

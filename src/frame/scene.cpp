@@ -1,6 +1,5 @@
 #include "frame/scene.h"
 
-#include "frame/ghost_craft.h"
 #include "frame/scene_menu.h"
 #include "frame/scene_painter.h"
 #include "frame/scene_race.h"
@@ -13,7 +12,6 @@ void DrawScene(Game& game) {
   DrawMenuModels(painter);
   DrawRaceSceneFront(painter);
   DrawMenuPanelAndLights(painter);
-  DrawGhostCraft(painter);  // last: it writes no depth
 }
 
 }  // namespace quillmoor

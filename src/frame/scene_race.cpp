@@ -1,5 +1,6 @@
 #include "frame/scene_race.h"
 
+#include "frame/ghost_craft.h"
 #include "frame/scene_painter.h"
 #include "frame/track_pads.h"
 #include "state/game.h"
@@ -59,6 +60,7 @@ void DrawRaceSceneFront(ScenePainter& painter) {
   }
   if (s.GameState == game_state::Race) TrackPads(painter);
   if (s.PickupActive) WallPickup(painter);
+  DrawGhostCraft(painter);
   // The marker lights, right then left, blinking together.
   const double marker = s.BlinkOn ? 1.0 : 0.3;
   painter.ApplyGrey(marker);

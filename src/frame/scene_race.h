@@ -8,8 +8,8 @@ class ScenePainter;
 struct SimulationState;
 
 // The race scene drawn on every screen and into the blur texture: the
-// tunnel and the craft, then the sky, asteroid, pads, pickup and the
-// craft's lights. The menu's models go between the two halves.
+// tunnel and the craft, then the sky, asteroid, pads, pickup, the ghost
+// and the craft's lights. The menu's models go between the two halves.
 void DrawRaceSceneBack(ScenePainter& painter);
 void DrawRaceSceneFront(ScenePainter& painter);
 

@@ -8,6 +8,8 @@
 
 #include <gmock/gmock.h>
 
+#include "frame/ghost_craft.h"
+#include "graphics/angles.h"
 #include "simulation/update_scene.h"
 #include "support/loaded_game.h"
 
@@ -222,6 +224,53 @@ TEST_F(SceneTest, TunnelPiecesWithMoreSubsetsThanTheTunnelTextureLeaveTheExtraOu
   EXPECT_THAT(g_.services.log.Starting(extra), IsEmpty());
   EXPECT_THAT(g_.services.log.Starting("DrawSubset " + std::to_string(piece.Mesh.value) + " 0"),
               ::testing::SizeIs(2));
+}
+
+TEST_F(SceneTest, TheGhostComesLastUntexturedSeeThroughAndWritesNoDepth) {
+  sim().GameState = game_state::Race;
+  sim().Distance = 100;
+  GhostState& ghost = game().ghost;
+  ghost.Present = true;
+  ghost.ShownDistance = 103;
+  ghost.ShownAngle = 90;
+  Draw();
+  // After the opaque models, before the glowing quads that write depth.
+  EXPECT_THAT(Passes(), ElementsAre("mesh 2", "mesh 8", "mesh 2", "mesh 8", "mesh 7", "mesh 3",
+                                    "mesh 0", "mesh 3", "quad", "quad", "quad " + Image(0)));
+  // Depth writes off, the cool colour, no texture, then depth writes and the colour back.
+  const auto off = std::find(calls().begin(), calls().end(), "SetRenderState ZWriteEnable false");
+  ASSERT_NE(off, calls().end());
+  const std::string craft = std::to_string(game().graphics.Meshes[3].Mesh.value);
+  EXPECT_EQ(off[1], MaterialLine(0.35f, 0.75f, 1, 0.45f));
+  EXPECT_EQ(off[3], "SetTexture 0 0");
+  EXPECT_EQ(off[4], "DrawSubset " + craft + " 0");
+  const auto on = std::find(off, calls().end(), "SetRenderState ZWriteEnable true");
+  ASSERT_NE(on, calls().end());
+  const auto skyColour = std::find_if(std::make_reverse_iterator(off), calls().rend(),
+                                      [](const std::string& c) { return c.starts_with("SetMaterial"); });
+  EXPECT_EQ(on[1], *skyColour);  // the colour applied before, again
+  // Three units ahead, on the right-hand wall.
+  const Vector3 at = TransformCoord(vec3(0, 0, 0), Chain(Translation(0, -2.57f, 3),
+                                                          RotationZ(Radians(90))));
+  EXPECT_NEAR(at.x, 2.57, 1e-3);
+
+  // Within a unit of the craft it fades; out of the drawing window, or hidden, it is gone.
+  ghost.ShownAngle = 0;
+  ghost.ShownDistance = 100.5f;
+  sim().ObjectSlots[3].Y = -2.57f;
+  EXPECT_NEAR(GhostSeparation(game()), 0.5, 1e-5);
+  EXPECT_FLOAT_EQ(GhostOpacity(0.5f), 0.225f);
+  for (const auto& hide : std::vector<std::function<void()>>{
+           [&] { ghost.ShownDistance = 100; },  // right on the craft
+           [&] { ghost.ShownDistance = 191; },
+           [&] { ghost.ShownDistance = 98.9f; },
+           [&] { ghost.ShownDistance = 110, ghost.Visible = false; },
+           [&] { ghost.Visible = true, ghost.Enabled = false; },
+           [&] { ghost.Enabled = true, sim().GameState = game_state::Menu; }}) {
+    hide();
+    Draw();
+    EXPECT_THAT(g_.services.log.Starting("SetRenderState ZWriteEnable"), IsEmpty());
+  }
 }
 
 }  // namespace

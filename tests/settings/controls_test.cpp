@@ -32,10 +32,11 @@ TEST(Controls, TheFileWritesAndReadsBackEveryBinding) {
   EXPECT_THAT(test::ReadAll(file), HasSubstr("\npause = |\n"));
 
   // Rewriting the bindings keeps the file's other settings.
-  std::ofstream(file, std::ios::app) << "interpolation = OFF\n";
-  ASSERT_FALSE(ReadControlsFile(file).options.interpolation);
+  std::ofstream(file, std::ios::app) << "interpolation = OFF\nghosts = off\n";
+  ASSERT_EQ(ReadControlsFile(file).options, (GameOptions{false, false}));
   WriteControlsFile(file, DefaultBindings());
-  EXPECT_FALSE(ReadControlsFile(file).options.interpolation);
+  EXPECT_EQ(ReadControlsFile(file).options, (GameOptions{false, false}));
+  EXPECT_THAT(test::ReadAll(file), HasSubstr("\nghost = G | x\n"));
   EXPECT_EQ(ReadControlsFile(file).bindings, DefaultBindings());
 }
 

@@ -58,6 +58,15 @@ TEST(BlendMotion, NothingIsCarriedAcrossAJump) {
   last.AsteroidZ = 70;
   m = BlendMotion(previous, last, 0.5f);
   EXPECT_EQ(std::tuple(m.PickupZ, m.AsteroidZ), std::tuple(60.0f, 70.0f));
+  // The ghost rides on with the race once it is there; the tick it appears, it is where it is.
+  previous.GhostDistance = 10, last.GhostDistance = 14;
+  previous.GhostAngle = 350, last.GhostAngle = 10;
+  last.GhostPresent = true;
+  m = BlendMotion(previous, last, 0.5f);
+  EXPECT_EQ(std::tuple(m.GhostDistance, m.GhostAngle), std::tuple(14.0f, 10.0f));
+  previous.GhostPresent = true;
+  m = BlendMotion(previous, last, 0.5f);
+  EXPECT_EQ(std::tuple(m.GhostDistance, m.GhostAngle), std::tuple(16.0f, 20.0f));
 }
 
 TEST(MotionOverride, TheGameGetsEveryValueBackBitForBit) {
