@@ -43,8 +43,8 @@ class GhostRunTest : public ::testing::Test {
                                "1000", "--ticks", std::to_string(ticks)});
     return test::RunProgram(QUILLMOOR_BINARY, args);
   }
-  void Race(int throttleFrom, std::vector<std::string> args = {}) {
-    const test::ProgramResult run = Run(Throttle(throttleFrom), 7300, args);
+  void Race(int throttleFrom, std::vector<std::string> args = {}, int ticks = 7300) {
+    const test::ProgramResult run = Run(Throttle(throttleFrom), ticks, args);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     ASSERT_EQ(run.err, "");
   }
@@ -89,11 +89,14 @@ TEST_F(GhostRunTest, OnlyAFasterRunIsKeptAndTheGhostNeverChangesATrace) {
   EXPECT_EQ(test::ReadAll(first), fast);
 }
 
+// On the shipped track, with its pads, asteroid and pickup.
 TEST_F(GhostRunTest, ARecordedSessionMakesTheSameGhostAsTheRaceItRecorded) {
-  Race(3, {"--record", Path("session.script")});
+  const std::string map = test::ReadAll(test::GeneratedData() / "map.res");
+  dir_.Write("Data/map.res", map);
+  Race(3, {"--record", Path("session.script")}, 21000);
   const auto session = ParseScript(File("session.script"));
   ASSERT_TRUE(std::holds_alternative<Script>(session));
-  test::LoadedGame loaded;
+  test::LoadedGame loaded(map);
   const auto made = GhostFromSession(std::get<Script>(session), loaded.game);
   ASSERT_TRUE(std::holds_alternative<GhostRun>(made)) << std::get<std::string>(made);
   EXPECT_EQ(std::get<GhostRun>(made), Saved());
