@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "besttimes/best_times.h"
+#include "ghost/ghost_race.h"
 #include "graphics/device_setup.h"
 #include "graphics/resources.h"
-#include "ghost/ghost_race.h"
 #include "graphics/vertex_buffer.h"
 #include "platform/files.h"
 #include "settings/config_file.h"
