@@ -16,6 +16,9 @@ namespace quillmoor {
 
 namespace {
 
+// Two hours of play: a session asking for more is not simulated at start.
+constexpr std::int64_t kMaxSessionTicks = 360000;
+
 // The simulated game as start-up leaves it, with the player's settings.
 void StartLike(Game& run, const Game& game, double timeOfDay) {
   run.shell.DisplayMode = game.shell.DisplayMode;
@@ -54,6 +57,7 @@ std::variant<GhostRun, std::string> GhostFromSession(const Script& session, cons
   StartLike(run, game, session.clock.value_or(0.0));
   auto next = session.events.begin();
   for (std::int64_t tick = 1; run.shell.Timer2Enabled && !run.shell.Unloaded; ++tick) {
+    if (tick > kMaxSessionTicks) return "сеанс длиннее двух часов";
     quiet.clock.SetTick(tick);
     for (; next != session.events.end() && next->tick <= tick; ++next) {
       if (!DispatchEvent(run, quiet.keyboard, next->event)) return "сеанс закрыт до финиша";

@@ -152,6 +152,7 @@ TEST_F(GhostRunTest, ABadGhostIsNamedOnOneLineAndTheGameGoesOn) {
       {"5 down Q\n", "script line 1"},
       {Throttle(3) + "100 quit\n", "сеанс закрыт до финиша"},
       {"1 click 400 300\n", "нет законченного заезда"},
+      {"360001 down W\n", "длиннее двух часов"},
   };
   for (const auto& [bytes, why] : cases) {
     const test::ProgramResult run = Run("", 3, {"--ghost", dir_.Write("bad", bytes).string()});
