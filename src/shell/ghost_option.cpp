@@ -31,7 +31,7 @@ void StartLike(Game& run, const Game& game, double timeOfDay) {
   run.input.Controls = game.input.Controls;
   run.ghost.TrackHash = game.ghost.TrackHash;
   InitScene(run);
-  if (!InitD3d(run, run.shell.DisplayMode)) throw FatalError("no device to simulate with");
+  if (!InitD3d(run, run.shell.DisplayMode)) throw FatalError("Невозможно инициализировать Direct3d.");
   run.graphics.ViewWidth = game.graphics.ViewWidth;
   run.graphics.ViewHeight = game.graphics.ViewHeight;
   run.graphics.AspectRatio = game.graphics.AspectRatio;
