@@ -4,20 +4,13 @@
 #include <cstdint>
 #include <system_error>
 
+#include "platform/fnv1a.h"
+
 namespace quillmoor {
 
 namespace {
 
 constexpr std::string_view kMagic = "Quillmoor best times journal 1\n";
-
-std::uint64_t Checksum(std::string_view bytes) {
-  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  for (char c : bytes) {
-    hash ^= std::uint8_t(c);
-    hash *= 1099511628211ull;
-  }
-  return hash;
-}
 
 void AppendPart(std::string& out, std::string_view bytes) {
   out += std::to_string(bytes.size());
@@ -70,7 +63,7 @@ std::string JournalBytes(std::string_view names, std::string_view times) {
   std::string out(kMagic);
   AppendPart(out, names);
   AppendPart(out, times);
-  out += '\n' + std::to_string(Checksum(out)) + '\n';
+  out += '\n' + std::to_string(Fnv1a64(out)) + '\n';
   return out;
 }
 
@@ -81,7 +74,7 @@ std::optional<JournalPair> ReadJournal(std::string_view bytes) {
   if (names) times = TakePart(rest);
   if (!times) return std::nullopt;
   const std::string_view body = bytes.substr(0, bytes.size() - rest.size());
-  if (rest != "\n" + std::to_string(Checksum(body)) + "\n") return std::nullopt;
+  if (rest != "\n" + std::to_string(Fnv1a64(body)) + "\n") return std::nullopt;
   return JournalPair{std::move(*names), std::move(*times)};
 }
 

@@ -55,15 +55,6 @@ bool SampleIsSane(const GhostSample& s) {
 
 }  // namespace
 
-std::uint64_t Fnv1a64(std::string_view bytes) {
-  std::uint64_t hash = 0xcbf29ce484222325ULL;
-  for (const char c : bytes) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 0x100000001b3ULL;
-  }
-  return hash;
-}
-
 std::string EncodeGhost(const GhostRun& run) {
   std::string out(kGhostMagic);
   Put(out, kGhostVersion);

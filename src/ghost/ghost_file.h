@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "platform/fnv1a.h"
 #include "state/ghost_state.h"
 
 namespace quillmoor {
@@ -21,8 +22,6 @@ namespace quillmoor {
 //   u64      FNV-1a of every byte before it
 inline constexpr std::string_view kGhostMagic{"QMGHOST\x1a", 8};
 inline constexpr std::uint32_t kGhostVersion = 1;
-
-std::uint64_t Fnv1a64(std::string_view bytes);
 
 std::string EncodeGhost(const GhostRun& run);
 
