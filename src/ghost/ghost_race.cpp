@@ -48,10 +48,6 @@ void CheckSplits(GhostState& ghost, float distance) {
   }
 }
 
-void ReportSkipped(const std::filesystem::path& file, std::string_view why) {
-  std::cerr << file.string() << ": призрак пропущен: " << why << '\n';
-}
-
 }  // namespace
 
 void StartGhostRun(GhostState& ghost) {
@@ -92,21 +88,22 @@ float SplitDelta(std::size_t playerTicks, std::size_t ghostTicks) {
   return Single((double(playerTicks) - double(ghostTicks)) * kTickSeconds);
 }
 
+void ReportSkippedGhost(std::string_view source, std::string_view why) {
+  std::cerr << source << ": призрак пропущен: " << why << '\n';
+}
+
 void LoadTrackGhost(Game& game, std::string_view mapBytes) {
   GhostState& ghost = game.ghost;
   ghost.TrackHash = Fnv1a64(mapBytes);
   ghost.File = GhostFileIn(game.shell.Places.user, ghost.TrackHash);
-  std::optional<std::string> bytes;
-  try {
-    bytes = ReadFileBytes(ghost.File, file_limit::Ghost);
-  } catch (const FatalError& error) {
-    ReportSkipped(ghost.File, error.what());
+  const FileBytes file = ReadFileOrSayWhy(ghost.File, "", file_limit::Ghost);
+  if (!file.bytes) {
+    if (!file.problem.empty()) ReportSkippedGhost(ghost.File.string(), file.problem);
     return;
   }
-  if (!bytes) return;
-  auto decoded = DecodeGhost(*bytes, ghost.TrackHash);
+  auto decoded = DecodeGhost(*file.bytes, ghost.TrackHash);
   if (const auto* why = std::get_if<std::string>(&decoded)) {
-    ReportSkipped(ghost.File, *why);
+    ReportSkippedGhost(ghost.File.string(), *why);
     return;
   }
   GhostRun& run = std::get<GhostRun>(decoded);

@@ -33,6 +33,9 @@ std::optional<std::size_t> TicksToReach(std::span<const GhostSample> samples, fl
 // each having taken the ticks it took to get there.
 float SplitDelta(std::size_t playerTicks, std::size_t ghostTicks);
 
+// "SOURCE: призрак пропущен: WHY" on stderr, one line.
+void ReportSkippedGhost(std::string_view source, std::string_view why);
+
 // The track's ghost from the player's folder; a file that is no good is
 // named on stderr and left alone.
 void LoadTrackGhost(Game& game, std::string_view mapBytes);

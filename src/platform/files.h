@@ -36,13 +36,14 @@ inline constexpr std::uintmax_t Ghost = 2 * kMiB;      // half an hour of race t
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
                                          std::uintmax_t limit = file_limit::Media);
 
-// A media file's bytes, or why there are none: the missing text when there
-// is no such file, else what ReadFileBytes threw.
+// A file's bytes, or why there are none: the missing text when there is no
+// such file, else what ReadFileBytes threw.
 struct FileBytes {
   std::optional<std::string> bytes;
   std::string problem;
 };
-FileBytes ReadFileOrSayWhy(const std::filesystem::path& path, std::string_view missing);
+FileBytes ReadFileOrSayWhy(const std::filesystem::path& path, std::string_view missing,
+                           std::uintmax_t limit = file_limit::Media);
 
 // "<what> <file> не прочитана: <problem>." on stderr, for a file the game
 // goes on without or names again in its own message.

@@ -1,7 +1,5 @@
 #include "shell/ghost_option.h"
 
-#include <iostream>
-
 #include "ghost/ghost_file.h"
 #include "ghost/ghost_race.h"
 #include "graphics/device_setup.h"
@@ -73,20 +71,15 @@ std::variant<GhostRun, std::string> GhostFromSession(const Script& session, cons
 
 void RaceAgainstGhostFile(Game& game, const std::filesystem::path& file) {
   const auto skip = [&](std::string_view why) {
-    std::cerr << "--ghost " << file.string() << ": призрак пропущен: " << why << '\n';
+    ReportSkippedGhost("--ghost " + file.string(), why);
   };
-  std::optional<std::string> bytes;
-  try {
-    bytes = ReadFileBytes(file, file_limit::Script);
-  } catch (const FatalError& error) {
-    return skip(error.what());
-  }
-  if (!bytes) return skip("нет такого файла");
+  const FileBytes read = ReadFileOrSayWhy(file, "нет такого файла", file_limit::Script);
+  if (!read.bytes) return skip(read.problem);
   std::variant<GhostRun, std::string> ghost;
-  if (LooksLikeGhost(*bytes)) {
-    ghost = DecodeGhost(*bytes, game.ghost.TrackHash);
+  if (LooksLikeGhost(*read.bytes)) {
+    ghost = DecodeGhost(*read.bytes, game.ghost.TrackHash);
   } else {
-    auto session = ParseScript(*bytes);
+    auto session = ParseScript(*read.bytes);
     if (const auto* why = std::get_if<std::string>(&session)) return skip(*why);
     ghost = GhostFromSession(std::get<Script>(session), game);
   }

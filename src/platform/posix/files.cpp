@@ -149,9 +149,10 @@ bool IsTemporaryFileOf(std::string_view candidate, std::string_view name) {
          candidate.substr(1, name.size()) == name && candidate[1 + name.size()] == '.';
 }
 
-FileBytes ReadFileOrSayWhy(const std::filesystem::path& path, std::string_view missing) {
+FileBytes ReadFileOrSayWhy(const std::filesystem::path& path, std::string_view missing,
+                           std::uintmax_t limit) {
   try {
-    std::optional<std::string> bytes = ReadFileBytes(path);
+    std::optional<std::string> bytes = ReadFileBytes(path, limit);
     if (!bytes) return {std::nullopt, std::string(missing)};
     return {std::move(bytes), {}};
   } catch (const FatalError& error) {
