@@ -16,12 +16,6 @@ namespace {
 constexpr std::string_view kNamesFile = "Ch1.res";
 constexpr std::string_view kTimesFile = "Ch2.res";
 
-void ShowTrouble(Dialogs& dialogs, std::string_view problem, std::string_view consequence) {
-  dialogs.ShowMessage("Что-то не так:(",
-                                    std::string(problem) + "\r\n" + std::string(consequence),
-                                    MessageIcon::Information);
-}
-
 std::string ReadTableFile(const std::filesystem::path& path, const char* missingMessage) {
   std::optional<std::string> bytes = ReadFileBytes(path, file_limit::Table);
   if (!bytes) throw FatalError(missingMessage, MessageIcon::Critical);

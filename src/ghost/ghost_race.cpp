@@ -127,9 +127,7 @@ void SaveFinishedGhost(Game& game) {
     std::filesystem::create_directories(ghost.File.parent_path(), ignored);
     WriteFileAtomically(ghost.File, EncodeGhost(run));
   } catch (const FatalError& error) {
-    game.platform.dialogs.ShowMessage(
-        "Что-то не так:(", std::string(error.what()) + "\r\nЛучший заезд не сохранён как призрак.",
-        MessageIcon::Information);
+    ShowTrouble(game.platform.dialogs, error.what(), "Лучший заезд не сохранён как призрак.");
     return;
   }
   ghost.SavedTime = run.FinishTime;
