@@ -1,12 +1,12 @@
 #include "frame/ghost_craft.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include <glm/geometric.hpp>
 
 #include "frame/scene_painter.h"
 #include "graphics/angles.h"
 #include "state/game.h"
-#include "state/single_precision.h"
 
 namespace quillmoor {
 
@@ -22,18 +22,20 @@ bool GhostShown(const Game& game) {
          ghost.Present;
 }
 
+// The centre of a craft this far from the tube's axis, turned round it.
+Vector3 OnTheWall(float y, float z, float degrees) {
+  return TransformCoord(vec3(0, y, z), RotationZ(Radians(degrees)));
+}
+
 }  // namespace
 
 float GhostOpacity(float separation) { return kOpacity * std::clamp(separation, 0.0f, 1.0f); }
 
 float GhostSeparation(const Game& game) {
   const Placement& craft = game.sim.ObjectSlots[3];
-  // A point (0, y) turned by a about the tube axis lies at (-y sin a, y cos a).
-  const double craftAngle = Radians(craft.Angle), ghostAngle = Radians(game.ghost.ShownAngle);
-  const double dx = -double(craft.Y) * std::sin(craftAngle) + kGhostY * std::sin(ghostAngle);
-  const double dy = double(craft.Y) * std::cos(craftAngle) - kGhostY * std::cos(ghostAngle);
-  const double dz = double(game.ghost.ShownDistance) - double(game.sim.Distance);
-  return float(std::sqrt(dx * dx + dy * dy + dz * dz));
+  const float ahead = game.ghost.ShownDistance - game.sim.Distance;
+  return glm::distance(OnTheWall(craft.Y, 0, craft.Angle),
+                       OnTheWall(kGhostY, ahead, game.ghost.ShownAngle));
 }
 
 void DrawGhostCraft(ScenePainter& painter) {
