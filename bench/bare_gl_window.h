@@ -1,13 +1,15 @@
 #pragma once
 
-// A hidden 800 x 600 window on SDL's offscreen driver with an OpenGL 3.3
-// core context, made the way the game makes its own: for the programs the
+// A hidden 800 x 600 window on SDL's offscreen driver with the game's OpenGL
+// 3.3 core context, made the way the game makes its own: for the programs the
 // benchmarks measure the game against.
 
 #include <SDL.h>
 #include <epoxy/gl.h>
 
 #include <cstdio>
+
+#include "platform/sdl/gl_context_attributes.h"
 
 namespace quillmoor::bench {
 
@@ -23,15 +25,7 @@ inline bool OpenBareGlWindow(const char* title, BareGlWindow& out) {
     std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
     return false;
   }
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
-  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  AskForGlContext();
   out.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600,
                                 SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
   if (!out.window) {

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "platform/letterbox.h"
+#include "platform/sdl/gl_context_attributes.h"
 
 namespace quillmoor {
 
@@ -97,17 +98,7 @@ SDL_Window* SdlWindow::Handle() {
     // A machine without pads plays on without them.
     gamepads_.Start();
   }
-  // Every frame is drawn off screen and copied to the window, so the
-  // window needs neither depth nor alpha.
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
-  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  AskForGlContext();
 
   Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE |
                  SDL_WINDOW_ALLOW_HIGHDPI;
