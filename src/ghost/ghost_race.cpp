@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <variant>
 
 #include "ghost/ghost_file.h"
@@ -74,7 +75,7 @@ void FinishGhostRun(GhostState& ghost, float raceTime) {
     ghost.FinalDelta = Single(double(raceTime) - double(opponent->FinishTime));
   }
   if (ghost.Run.empty() || ghost.RunTicks > std::int64_t(kMaxGhostTicks)) return;
-  ghost.Finished = GhostRun{ghost.TrackHash, raceTime, ghost.Run};
+  ghost.Finished = GhostRun{ghost.TrackHash, raceTime, std::move(ghost.Run)};
 }
 
 std::optional<std::size_t> TicksToReach(std::span<const GhostSample> samples, float distance) {

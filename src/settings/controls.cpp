@@ -83,11 +83,17 @@ std::optional<std::string> ParseBinding(std::string_view value, ActionBinding& b
 }
 
 // The settings that are on or off, by their words in the file.
-constexpr std::string_view kSwitches[] = {"interpolation", "ghosts"};
+struct NamedSwitch {
+  std::string_view name;
+  bool GameOptions::*setting;
+};
+constexpr NamedSwitch kSwitches[] = {{"interpolation", &GameOptions::interpolation},
+                                     {"ghosts", &GameOptions::ghost}};
 
 bool* Switch(GameOptions& options, std::string_view name) {
-  if (SameIgnoringCase(name, "interpolation")) return &options.interpolation;
-  if (SameIgnoringCase(name, "ghosts")) return &options.ghost;
+  for (const NamedSwitch& named : kSwitches) {
+    if (SameIgnoringCase(name, named.name)) return &(options.*named.setting);
+  }
   return nullptr;
 }
 
@@ -261,9 +267,8 @@ std::string ControlsText(const Bindings& bindings, const GameOptions& options) {
     }
     text += '\n';
   }
-  GameOptions written = options;
-  for (std::string_view name : kSwitches) {
-    text += std::string(name) + " = " + (*Switch(written, name) ? "on" : "off") + '\n';
+  for (const NamedSwitch& named : kSwitches) {
+    text += std::string(named.name) + " = " + (options.*named.setting ? "on" : "off") + '\n';
   }
   return text;
 }
