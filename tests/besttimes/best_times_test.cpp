@@ -1,7 +1,6 @@
 #include "besttimes/best_times.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <cmath>
 
@@ -95,8 +94,8 @@ TEST_F(BestTimes, TimesThatCannotBeDecodedKeepTheNamesOfWhichFiveFieldsLoadFour)
   dir_.Write("Data/Ch2.res", "\x10\r\n");
   ASSERT_EQ(Load(), "");
   EXPECT_THAT(Dialogs(), ElementsAre(kDecodingBox));
-  EXPECT_EQ(game_.best.BestNames, (NameRows{"", "a", "b", "c", "d"}));
-  EXPECT_EQ(game_.best.BestTimes, TimeRows{});
+  EXPECT_EQ(std::tie(game_.best.BestNames, game_.best.BestTimes),
+            std::tuple(NameRows{"", "a", "b", "c", "d"}, TimeRows{}));
   // With every time at 0 no race earns a row.
   EXPECT_EQ(CheckNewRecord(game_.best, 1), kNoRecordRank);
 }
@@ -148,8 +147,7 @@ TEST_F(BestTimes, AnInstalledGameCopiesTheShippedTableAndSavesToThePlayersFolder
                  FilePlaces{dir_.path() / "Data", dir_.path() / "config", user, user / "log.txt"}};
   const auto shipped = OnDisk();
   LoadBestTimes(installed);
-  EXPECT_EQ(test::ReadAll(user / "Ch1.res"), shipped.first);
-  EXPECT_EQ(test::ReadAll(user / "Ch2.res"), shipped.second);
+  EXPECT_EQ(std::pair(test::ReadAll(user / "Ch1.res"), test::ReadAll(user / "Ch2.res")), shipped);
 
   // The player's copy is read, not the shipped one, and only it changes.
   installed.best.BestTimes[1] = 40;

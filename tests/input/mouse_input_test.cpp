@@ -41,34 +41,31 @@ struct Player {
   test::LoadedGame g;
 };
 
-TEST(MenuIntro, AnyClickOnlyEndsTheIntro) {
+TEST(MenuIntro, AnyClickOnlyEndsTheIntroAndTheHoverSoundWaitsForItsEnd) {
   for (const MouseButton button : {MouseButton::Left, MouseButton::Right, MouseButton::Middle}) {
     for (const int music : {0, 1}) {
       SCOPED_TRACE(testing::Message() << "button " << int(button) << ", music " << music);
       Player p(/*pastIntro=*/false, music);
       ASSERT_TRUE(p.sim().IntroActive);
+      p.Move(kX, kR2);
+      EXPECT_TRUE(p.sim().HoverSoundDue);
+      MenuTick(p.g.game);
+      EXPECT_FALSE(p.sim().HoverSoundDue);  // dropped, not kept for later
+      EXPECT_THAT(p.Sounds(), IsEmpty());
+      p.g.services.log.Clear();
       p.Click(kX, kR1, button);  // on "Новая Игра"
       EXPECT_FALSE(p.sim().IntroActive);
-      EXPECT_EQ(p.AllCalls(), music == 1 ? Calls{"Sound.Play s-myz.res looping"} : Calls{});
-      EXPECT_EQ(p.items(), Items{});
+      const Calls musicCalls = music == 1 ? Calls{"Sound.Play s-myz.res looping"} : Calls{};
+      EXPECT_EQ(p.AllCalls(), musicCalls);
+      EXPECT_EQ(p.items(), (Items{0, 0, 1, 0, 0}));  // the highlight only: nothing chosen
       EXPECT_TRUE(p.sim().MenuVisible);
+      p.Move(kX, kR1);
+      MenuTick(p.g.game);
+      Calls sounds = musicCalls;
+      sounds.push_back("Sound.Play s-dm1.res once");
+      EXPECT_EQ(p.Sounds(), sounds);
     }
   }
-}
-
-TEST(MenuIntro, HoverSoundWaitsForTheEndOfTheIntro) {
-  Player p(/*pastIntro=*/false);
-  p.Move(kX, kR1);
-  EXPECT_TRUE(p.sim().HoverSoundDue);
-  MenuTick(p.g.game);
-  EXPECT_FALSE(p.sim().HoverSoundDue);  // dropped, not kept for later
-  EXPECT_THAT(p.Sounds(), IsEmpty());
-
-  p.Click(0, 0);
-  p.Move(kX, kR2);
-  MenuTick(p.g.game);
-  MenuTick(p.g.game);
-  EXPECT_THAT(p.Sounds(), ElementsAre("Sound.Play s-myz.res looping", "Sound.Play s-dm1.res once"));
 }
 
 TEST(MenuHitTest, BordersAreInsideOnePixelBeyondIsNotAndEachButtonsCentreIsOnIt) {
@@ -183,10 +180,8 @@ TEST(MenuClick, ExitDarkensTheSceneAndEndsAllMouseInput) {
     EXPECT_THAT(p.AllCalls(), ElementsAre("SetRenderState Ambient 0x00FF2828"));
 
     p.g.services.log.Clear();
-    p.Move(kX, kR2);
     p.Click(kX, kR2);
     p.Click(kX, kR1);
-    EXPECT_FALSE(p.HoverAsked());
     EXPECT_EQ(p.items(), Items{});
     EXPECT_THAT(p.AllCalls(), IsEmpty());
   }

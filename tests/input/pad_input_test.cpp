@@ -116,7 +116,11 @@ TEST_F(GamePad, ButtonsHoldTheirActionsKeysAndFullScreenToggles) {
   EXPECT_EQ(Held(), std::set<int>{});
 }
 
-TEST_F(GamePad, AKeyIsHeldWhileAnyPadControlOrTheKeyboardHoldsIt) {
+TEST_F(GamePad, InARaceAKeyIsHeldWhileAnyPadControlOrTheKeyboardHoldsItAndNoMenuMoves) {
+  BeginNewRace(game());
+  for (int i = 0; i < 137; ++i) GameTick(game());
+  ASSERT_EQ(sim().GameState, game_state::Race);
+  const Items before = sim().MenuItemState;
   Axis("righttrigger", 32767);
   Button("a", true);
   Axis("righttrigger", 0);
@@ -137,6 +141,11 @@ TEST_F(GamePad, AKeyIsHeldWhileAnyPadControlOrTheKeyboardHoldsIt) {
   EXPECT_FALSE(keys().IsKeyDown(vk::W));
   Button("rightshoulder", true);
   EXPECT_TRUE(keys().IsKeyDown(vk::W));
+
+  for (const char* button : {"dpdown", "a", "b"}) Tap(button);
+  EXPECT_EQ(sim().MenuItemState, before);
+  EXPECT_FALSE(sim().HoverSoundDue);
+  EXPECT_EQ(sim().GameState, game_state::Race);
 }
 
 TEST_F(GamePad, UpAndDownHighlightAsThePointerDoesRoundTheMenu) {
@@ -217,17 +226,6 @@ TEST_F(GamePad, AOrBOrStartEndsTheIntroAndNothingElse) {
   }
 }
 
-TEST_F(GamePad, InARaceTheButtonsDriveNoMenu) {
-  BeginNewRace(game());
-  for (int i = 0; i < 137; ++i) GameTick(game());
-  ASSERT_EQ(sim().GameState, game_state::Race);
-  const Items before = sim().MenuItemState;
-  for (const char* button : {"dpdown", "a", "b"}) Tap(button);
-  EXPECT_EQ(sim().MenuItemState, before);
-  EXPECT_FALSE(sim().HoverSoundDue);
-  EXPECT_EQ(sim().GameState, game_state::Race);
-}
-
 TEST_F(GamePad, ThePointerHidesWhileThePadDrivesTheMenuAndShowsWhenTheMouseMoves) {
   ASSERT_GE(Cursor(), 0);
   Tap("dpdown", 2);
@@ -258,20 +256,25 @@ class GamePadNameEntry : public GamePad {
   std::string& Name() { return game().input.Text1.Text; }
 };
 
-TEST_F(GamePadNameEntry, UpAndDownTurnTheLastCharacterRoundTheCycle) {
+TEST_F(GamePadNameEntry, UpAndDownTurnTheLastCharacterRightAddsAndLeftTakesOne) {
   ASSERT_TRUE(game().input.Text1.Focused);
-  const struct Step { const char* before; const char* control; const char* after; } steps[] = {
-      {"Имя", "dpup", "ИмА"},   {"Имя", "dpdown", "ИмА"},  // not in the cycle: its start
-      {"ИмА", "dpup", "ИмБ"},   {"ИмЯ", "dpup", "ИмЁ"},    {"ИмЁ", "dpup", "ИмA"},
-      {"ИмZ", "dpup", "Им0"},   {"Им9", "dpup", "Им "},    {"Им ", "dpup", "ИмА"},
-      {"ИмА", "dpdown", "Им "}, {"ИмA", "dpdown", "ИмЁ"},  {"Им0", "dpdown", "ИмZ"},
-      {"", "dpup", "А"},        {"ABCDEFGHIJ", "dpup", "ABCDEFGHIK"},
-      {"Б", "lefty-", "В"},     {"Б", "lefty+", "А"},
+  const struct Step { const char* before; const char* control; int times; const char* after; }
+  steps[] = {
+      {"Имя", "dpup", 1, "ИмА"},   {"Имя", "dpdown", 1, "ИмА"},  // not in the cycle: its start
+      {"ИмА", "dpup", 1, "ИмБ"},   {"ИмЯ", "dpup", 1, "ИмЁ"},    {"ИмЁ", "dpup", 1, "ИмA"},
+      {"ИмZ", "dpup", 1, "Им0"},   {"Им9", "dpup", 1, "Им "},    {"Им ", "dpup", 1, "ИмА"},
+      {"ИмА", "dpdown", 1, "Им "}, {"ИмA", "dpdown", 1, "ИмЁ"},  {"Им0", "dpdown", 1, "ИмZ"},
+      {"", "dpup", 1, "А"},        {"ABCDEFGHIJ", "dpup", 1, "ABCDEFGHIK"},
+      {"Б", "lefty-", 1, "В"},     {"Б", "lefty+", 1, "А"},
+      {"Имя", "dpright", 1, "ИмяА"}, {"ИмяА", "leftx+", 1, "ИмяАА"},
+      {"ИмяАА", "dpright", 10, "ИмяААААААА"},  // ten at most
+      {"ИмяААААААА", "dpleft", 1, "ИмяАААААА"}, {"ИмяА", "leftx-", 1, "Имя"},
+      {"ИмяА", "dpleft", 20, ""},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(testing::Message() << step.before << " " << step.control);
     Name() = step.before;
-    Tap(step.control);
+    Tap(step.control, step.times);
     EXPECT_EQ(Name(), step.after);
   }
   Name() = "Б";  // the stick turns it once per push
@@ -285,19 +288,6 @@ TEST_F(GamePadNameEntry, UpAndDownTurnTheLastCharacterRoundTheCycle) {
   EXPECT_EQ(seen.size(), 70u);
   EXPECT_EQ(Name(), "А");
   EXPECT_EQ(sim().MenuItemState[menu_item::BestTimes], item_state::Chosen);  // no menu moves
-}
-
-TEST_F(GamePadNameEntry, RightAddsUpToTenCharactersAndLeftTakesOne) {
-  Tap("dpright");
-  EXPECT_EQ(Name(), "ИмяА");
-  Tap("leftx+");
-  Tap("dpright", 10);
-  EXPECT_EQ(Name(), "ИмяААААААА");
-  Tap("dpleft");
-  EXPECT_EQ(Name(), "ИмяАААААА");
-  Tap("leftx-");
-  Tap("dpleft", 20);
-  EXPECT_EQ(Name(), "");
 }
 
 class GamePadNameConfirm : public GamePadNameEntry,

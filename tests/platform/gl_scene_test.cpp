@@ -1,5 +1,4 @@
-// 3D drawing through a real OpenGL device on the offscreen driver: what
-// lands in the back buffer.
+// 3D drawing through a real OpenGL device on the offscreen driver.
 
 #include <gtest/gtest.h>
 
@@ -66,8 +65,10 @@ class GlSceneTest : public ::testing::Test {
     device_->SetTextureStageState(0, TextureStageState::MinFilter, min);
   }
 
+  // A file of its own for each: the device keeps one texture a file.
   TextureId TextureOf(const Image& image) {
-    return device_->CreateTextureFromFile(files_.Write("t.png", EncodePng(image, true)));
+    const std::string name = "t" + std::to_string(textures_++) + ".png";
+    return device_->CreateTextureFromFile(files_.Write(name, EncodePng(image, true)));
   }
 
   // Ends the scene and checks the picture's colours at the spots.
@@ -92,6 +93,7 @@ class GlSceneTest : public ::testing::Test {
   std::unique_ptr<GraphicsDevice> device_;
   VertexBufferId quad_;
   test::TempDir files_;
+  int textures_ = 0;
 };
 
 TEST_F(GlSceneTest, MaterialColourScaledByTheAmbientLevel) {
@@ -139,14 +141,20 @@ TEST_F(GlSceneTest, PlacesByTheTransformsWithNearerInFront) {
                  {400, 450, {0, 255, 0}}});
 }
 
-TEST_F(GlSceneTest, TextureModulatesColourAndAlpha) {
+// A GL error from the game's filters would throw at the end of the scene or at the present.
+TEST_F(GlSceneTest, TextureModulatesColourAndTheGamesFiltersDrawItWithoutAnOpenGlError) {
   // Red, green / blue, white, sampled at the nearest texel.
   Image texture{2, 2, {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255}};
   SetColour({1, 0.5f, 1, 1});
   device_->SetTexture(0, TextureOf(texture));
   DrawQuadAt(0, 0, 0);
+  Filters(texfilter::Anisotropic);
+  device_->SetTextureStageState(0, TextureStageState::MaxAnisotropy, 4);
+  device_->SetTexture(0, TextureOf(Image{1, 1, {255, 255, 255, 255}}));
+  DrawQuadAt(-1, 0, 0);  // white leaves the material's colour
   ExpectPicture({{360, 260, {255, 0, 0}}, {440, 260, {0, 128, 0}}, {360, 340, {0, 0, 255}},
-                 {440, 340, {255, 128, 255}}});
+                 {440, 340, {255, 128, 255}}, {250, 300, {255, 128, 255}}, {100, 300, kSkyRgb}});
+  EXPECT_NO_THROW(device_->Present());
 }
 
 TEST_F(GlSceneTest, AlphaIsTheMaterialsTimesTheTexturesAndThePickupBlendMultiplies) {
@@ -194,17 +202,6 @@ Mesh {
   device_->SetTransform(TransformType::World, Identity());
   device_->DrawSubset(mesh->mesh, 1);
   ExpectPicture({{440, 340, {51, 102, 153}}, {360, 260, kSkyRgb}});
-}
-
-// A GL error would throw at the end of the scene or at the present.
-TEST_F(GlSceneTest, TheGamesFiltersDrawTheTextureWithoutAnOpenGlError) {
-  Filters(texfilter::Anisotropic);
-  device_->SetTextureStageState(0, TextureStageState::MaxAnisotropy, 4);
-  device_->SetTexture(0, TextureOf(Image{1, 1, {255, 255, 255, 255}}));
-  DrawQuadAt(0, 0, 0);
-  // A white texture leaves the material's colour.
-  ExpectPicture({{400, 300, {51, 102, 153}}, {250, 300, kSkyRgb}});
-  EXPECT_NO_THROW(device_->Present());
 }
 
 }  // namespace

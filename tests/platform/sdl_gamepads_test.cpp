@@ -1,11 +1,9 @@
-// Game pads through SDL, made as SDL's virtual joysticks: their events as
-// the game's, pads coming and going, several pads as one.
+// Game pads through SDL's virtual joysticks: their events as the game's.
 
 #include "platform/sdl/sdl_gamepads.h"
 
 #include <SDL.h>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
@@ -18,9 +16,8 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
 
-// A virtual joystick plugged in for the life of the object: a pad of SDL's
-// standard layout, or a plain joystick of two buttons that is a game pad
-// only once SDL has a mapping for it.
+// A virtual joystick plugged in while the object lives: a standard pad, or a plain
+// two-button stick that is a game pad only once SDL has a mapping for it.
 class VirtualPad {
  public:
   explicit VirtualPad(bool standard = true) {
@@ -72,8 +69,7 @@ class SdlPads : public ::testing::Test {
     pads_.emplace();
     ASSERT_TRUE(pads_->Start());
   }
-  // The game's events for what SDL has seen since the last call, as script
-  // words: "button a down", "axis leftx -20000".
+  // The game's events since the last call, as script words: "button a down".
   std::vector<std::string> Words() {
     SDL_PumpEvents();
     std::vector<std::string> words;
@@ -93,32 +89,23 @@ class SdlPads : public ::testing::Test {
   std::optional<SdlGamepads> pads_;
 };
 
-TEST_F(SdlPads, APadThereAtTheStartSendsItsControlsBySdlsNames) {
-  VirtualPad pad;
+TEST_F(SdlPads, PadsSendTheirControlsBySdlsNamesComeAndGoAndSeveralActAsOne) {
+  VirtualPad first;  // there at the start
   Start();
   EXPECT_EQ(pads_->Count(), 1);
   Words();
-
-  pad.Button(SDL_CONTROLLER_BUTTON_A, true);
-  pad.Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
-  pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, -20000);
-  pad.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
+  first.Button(SDL_CONTROLLER_BUTTON_A, true);
+  first.Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+  first.Axis(SDL_CONTROLLER_AXIS_LEFTX, -20000);
+  first.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
   EXPECT_THAT(Words(), UnorderedElementsAre("button a down", "button dpleft down",
                                             "axis leftx -20000", "axis righttrigger 32767"));
-  pad.Button(SDL_CONTROLLER_BUTTON_A, false);
-  pad.Axis(SDL_CONTROLLER_AXIS_LEFTY, 32767);
-  pad.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
+  first.Button(SDL_CONTROLLER_BUTTON_A, false);
+  first.Axis(SDL_CONTROLLER_AXIS_LEFTY, 32767);
+  first.Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
   EXPECT_THAT(Words(), UnorderedElementsAre("button a up", "axis lefty 32767",
                                             "axis righttrigger 0"));
   EXPECT_THAT(Words(), IsEmpty());  // nothing new, nothing sent
-}
-
-TEST_F(SdlPads, PadsComeAndGoAndSeveralActAsOne) {
-  Start();
-  EXPECT_EQ(pads_->Count(), 0);
-  VirtualPad first;
-  Words();
-  EXPECT_EQ(pads_->Count(), 1);
   VirtualPad second;
   Words();
   EXPECT_EQ(pads_->Count(), 2);
@@ -143,8 +130,8 @@ TEST_F(SdlPads, PadsComeAndGoAndSeveralActAsOne) {
   first.Button(SDL_CONTROLLER_BUTTON_B, true);
   Words();
   first.Unplug();
-  EXPECT_THAT(Words(), UnorderedElementsAre("axis leftx 600", "axis righttrigger 0",
-                                            "button b up"));
+  EXPECT_THAT(Words(), UnorderedElementsAre("axis leftx 600", "axis righttrigger 0", "button b up",
+                                            "button dpleft up", "axis lefty 0"));
   EXPECT_EQ(pads_->Count(), 1);
   second.Button(SDL_CONTROLLER_BUTTON_B, true);
   EXPECT_THAT(Words(), ElementsAre("button b down"));

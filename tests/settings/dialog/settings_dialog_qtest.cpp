@@ -167,7 +167,6 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(save.pixelColor(3, 3), QColor(64, 64, 64));  // the face
     QCOMPARE(ButtonPicture("Закрыть", 2.0).toImage().size(), QSize(190, 60));
     const QPixmap picture = d.grab();
-    QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(279, 208));
     QCOMPARE(picture.toImage().pixelColor(4, 4), QColor(Qt::black));
     QVERIFY(QDir().mkpath(QUILLMOOR_SCREENSHOT_DIR));
     QVERIFY(picture.save(QUILLMOOR_SCREENSHOT_DIR "/settings.png"));
