@@ -67,20 +67,12 @@ struct MenuScreens : testing::Test {
     DrawMenuLayer(g.game);
     return g.services.log.calls;
   }
+  std::vector<std::string> Page() {
+    const auto calls = MenuLayer();
+    return {calls.begin() + 2, calls.end() - 1};  // between the logo and the version
+  }
   test::LoadedGame g;
 };
-
-TEST_F(MenuScreens, EveryFrameBlendsBySourceAlphaAndFiltersAnisotropically) {
-  const std::vector<std::string>& calls = AllCalls();
-  ASSERT_GE(calls.size(), 6u);
-  EXPECT_THAT(std::vector(calls.begin(), calls.begin() + 6),
-              ElementsAre("SetRenderState SrcBlend SrcAlpha",
-                          "SetRenderState DestBlend InvSrcAlpha",
-                          "SetTextureStageState 0 MipFilter Linear",
-                          "SetTextureStageState 0 MagFilter Linear",
-                          "SetTextureStageState 0 MinFilter Anisotropic",
-                          "SetTextureStageState 0 MaxAnisotropy 4"));
-}
 
 TEST_F(MenuScreens, IntroFrameIsTheImageAndTheVersionWhateverElseIsOn) {
   g.game.sim.IntroActive = true;
@@ -91,12 +83,21 @@ TEST_F(MenuScreens, IntroFrameIsTheImageAndTheVersionWhateverElseIsOn) {
                                    Version()));
 }
 
-// The overlay lies below the buttons and again over everything.
+// Every frame first blends by source alpha and filters anisotropically. The overlay lies below
+// the buttons and again over everything.
 TEST_F(MenuScreens, MenuFrameDrawsGlowLogoButtonsVersionWithTheOverlayTwiceOnceElsewhere) {
   g.game.shell.OverlayOn = 1;
+  const std::vector<std::string>& calls = AllCalls();
+  ASSERT_GE(calls.size(), 6u);
+  EXPECT_THAT(std::vector(calls.begin(), calls.begin() + 6),
+              ElementsAre("SetRenderState SrcBlend SrcAlpha",
+                          "SetRenderState DestBlend InvSrcAlpha",
+                          "SetTextureStageState 0 MipFilter Linear",
+                          "SetTextureStageState 0 MagFilter Linear",
+                          "SetTextureStageState 0 MinFilter Anisotropic",
+                          "SetTextureStageState 0 MaxAnisotropy 4"));
   const std::string overlay = Sprite(image::Overlay, kOverlay);
-  // Glow channels: (1 - 0.3 + 0.1) × 255, (0.5 - 0.3 + 0.1) × 255, and blue
-  // below zero kept at 0.
+  // Glow channels: (1 - 0.3 + 0.1) × 255, (0.5 - 0.3 + 0.1) × 255, blue kept at 0.
   EXPECT_THAT(
       Frame(),
       ElementsAre(Sprite(image::Glow,
@@ -137,10 +138,6 @@ struct PagesBestTimes : MenuScreens {
     g.game.sim.CaretText = "|";
     g.game.sim.RaceTime = 55.125f;
   }
-  std::vector<std::string> Page() {
-    const auto calls = MenuLayer();
-    return {calls.begin() + 2, calls.end() - 1};  // between the logo and the version
-  }
 };
 
 // A fast race takes its row with the name being typed; a slow one keeps the
@@ -163,9 +160,8 @@ using PagesCredits = MenuScreens;
 
 TEST_F(PagesCredits, ReplaceTheButtonsWithTheTeamAndTheAddress) {
   g.game.sim.MenuItemState = {0, 0, 0, item_state::Chosen, 0};
-  const auto calls = MenuLayer();
-  ASSERT_EQ(calls.size(), 9u);
-  const std::vector<std::string> page(calls.begin() + 2, calls.end() - 1);
+  const std::vector<std::string> page = Page();
+  ASSERT_EQ(page.size(), 6u);
   const std::string small = "DrawText " + std::to_string(g.game.graphics.Font2.value) + ' ';
   const std::vector<std::pair<const char*, const char*>> lines{
       {"\"Авторы:\" 120,250 ", "0xFFFFFFFF"},
@@ -196,24 +192,21 @@ struct HudRace : MenuScreens {
   }
 };
 
-TEST_F(HudRace, DrawsOverlayGaugesClockAndHintInOrder) {
+// Over the speed blur, which lies under everything else.
+TEST_F(HudRace, DrawsOverlayGaugesClockAndHintInOrderOverTheSpeedBlur) {
   g.game.shell.OverlayOn = 1;
   g.game.sim.HintActive = true;
   const std::string dial =
       "rect 0,0,256,256 scale 0.699999988,0.699999988 centre 89.5999985,89.5999985 rotation ";
   const std::string bar = " scale 1.39999998,1 centre 89.5999985,8 rotation 0 at 10,570 0x96FFFFFF";
-  EXPECT_THAT(Hud(), ElementsAre(Sprite(image::Overlay, kOverlay),
+  const std::vector<std::string> plain = Hud();
+  EXPECT_THAT(plain, ElementsAre(Sprite(image::Overlay, kOverlay),
                                  Sprite(image::Dial, dial + "0 at 10,380 0xC8FFFFFF"),
                                  Sprite(image::Needle, dial + "1.57075 at 10,380 0xC8FFFFFF"),
                                  Sprite(image::ProgressFrame, "rect 0,0,128,16" + bar),
                                  Sprite(image::ProgressFill, "rect 0,0,64,16" + bar),
                                  Text2("Время: 12.34", "30,38"),
                                  Text2("! Enter меняет режим камеры", "560,28", "0xFFFFFFB4")));
-}
-
-TEST_F(HudRace, SpeedBlurLiesUnderEverythingElse) {
-  g.game.shell.OverlayOn = 1;
-  const auto plain = Hud();
   g.game.shell.MotionBlur = true;
   const auto blurred = Hud();
   ASSERT_GE(blurred.size(), plain.size());
@@ -238,19 +231,16 @@ TEST_F(HudRace, NeedleTurnsBackWithSpeedAndTheFillGrowsUpToTheFinishThenTheBarGo
                                    HasSubstr("\"Время: 12.34\"")));
 }
 
-TEST(HudTimeText, TwoDecimalsWithHalvesAwayFromZero) {
-  // 0.125 is an exact half.
+// Halves away from zero (0.125 is exact); the race clock rounds its seven-digit text again:
+// 1.0049999 is "1.005" first, and 12345678 keeps seven digits.
+TEST(HudTimeText, TwoDecimalsAndTheRaceClockRoundsItsSevenDigitTextAgain) {
   for (const auto& [time, text] :
        {std::pair{0.f, "0.00"}, {87.34f, "87.34"}, {0.125f, "0.13"}, {12.345f, "12.35"},
         {1.0049999f, "1.00"}, {1e20f, "100000002004087734272.00"}}) {
     EXPECT_EQ(TimeText(time), text) << time;
   }
-}
-
-TEST(HudTimeText, RaceClockRoundsItsSevenDigitTextAgain) {
   float clock = 0;  // the race clock after 3000 ticks
   for (int tick = 0; tick < 3000; ++tick) clock = static_cast<float>(double(clock) + 0.02);
-  // 1.0049999 is "1.005" first; 12345678 keeps seven digits.
   for (const auto& [time, text] :
        {std::pair{0.f, "0.00"}, {1.0049999f, "1.01"}, {0.125f, "0.13"}, {123456.7f, "123456.70"},
         {12345678.0f, "12345680.00"}, {clock, "60.00"}}) {

@@ -32,29 +32,29 @@ using ::testing::IsEmpty;
 using ::testing::Not;
 using ::testing::StartsWith;
 
+using Failed = std::pair<std::string, MessageIcon>;
+
 class Startup : public ::testing::Test {
  protected:
   Startup() { test::WriteDataSet(dir_); }
 
-  // Form_Load's fatal error message, or "".
-  std::string Load() {
+  // Form_Load's fatal error message and icon, or none.
+  Failed Load() {
     try {
       Form_Load(game_);
     } catch (const FatalError& error) {
-      icon_ = error.icon();
-      return error.what();
+      return {error.what(), error.icon()};
     }
-    return "";
+    return {};
   }
 
   test::TempDir dir_;
   RecordingPlatform services_;
   Game game_{services_.platform, dir_.path() / "Data"};
-  MessageIcon icon_ = MessageIcon::None;
 };
 
-TEST_F(Startup, InAWindowStepByStep) {
-  ASSERT_EQ(Load(), "");
+TEST_F(Startup, InAWindowStepByStepThenOneFrame) {
+  ASSERT_EQ(Load(), Failed());
   // Models and images left out: Resources looks at them.
   std::vector<std::string> calls = services_.log.calls;
   const auto buffer = std::find(calls.begin(), calls.end(), "CreateVertexBuffer 14");
@@ -80,9 +80,9 @@ TEST_F(Startup, InAWindowStepByStep) {
                                  StartsWith("SetTransform Projection "),
                                  StartsWith("SetTransform View "),
                                  StartsWith("SetTransform Projection ")));
-  EXPECT_EQ(game_.graphics.ViewWidth, 1024);
-  EXPECT_EQ(game_.graphics.AspectRatio, static_cast<float>(1024.0 / 768.0));
-  EXPECT_TRUE(game_.shell.Timer1Enabled);
+  EXPECT_EQ(std::tuple(game_.graphics.ViewWidth, game_.graphics.AspectRatio,
+                       game_.shell.Timer1Enabled),
+            std::tuple(1024, static_cast<float>(1024.0 / 768.0), true));
   const Light& l = services_.graphics.device->lights[0];
   EXPECT_EQ(std::tie(l.Type, l.Diffuse, l.Direction, l.Position, l.Range, l.Falloff),
             std::tuple(LightType::Directional, ColourValue{0.01f, 0.01f, 0.01f, 0}, vec3(1, -1, 2),
@@ -90,11 +90,22 @@ TEST_F(Startup, InAWindowStepByStep) {
   // The first menu tick has parked the camera at the station.
   EXPECT_EQ(services_.graphics.device->transforms[TransformType::View],
             LookAtLH(vec3(-10, 7, -9), vec3(1, 5, -9), vec3(0, 1, 0)));
+
+  // One frame is one clear, one scene, one present.
+  services_.log.Clear();
+  Timer1_Timer(game_);
+  const std::vector<std::string>& frame = services_.log.calls;
+  ASSERT_GE(frame.size(), 4u);
+  EXPECT_EQ((std::vector{frame[0], frame[1], frame[frame.size() - 2], frame.back()}),
+            (std::vector<std::string>{"Clear Target|ZBuffer 0x0096BEFF 1 0", "BeginScene",
+                                      "EndScene", "Present"}));
+  EXPECT_EQ(std::count(frame.begin(), frame.end(), "Present"), 1);
+  EXPECT_EQ(services_.log.Starting("BeginRenderTarget").size(), 0u);  // no blur asked for
 }
 
 TEST_F(Startup, FullScreenMaximisesAndDropsTheBorderBeforeTheDevice) {
   dir_.Write("Data/Config.ini", "2\r\n");
-  ASSERT_EQ(Load(), "");
+  ASSERT_EQ(Load(), Failed());
   EXPECT_THAT(std::vector(services_.log.calls.begin(), services_.log.calls.begin() + 3),
               ElementsAre("Window.Maximize", "Window.RemoveBorder", "CreateDevice fullscreen 800x600"));
   EXPECT_EQ(game_.graphics.AspectRatio, 800.0f / 600.0f);
@@ -102,52 +113,32 @@ TEST_F(Startup, FullScreenMaximisesAndDropsTheBorderBeforeTheDevice) {
 
 TEST_F(Startup, FileErrorsAreCriticalAndStopBeforeTheDevice) {
   std::filesystem::remove(dir_.path() / "Data/map.res");
-  EXPECT_EQ(Load(), "Файл карты не найден");
-  EXPECT_EQ(icon_, MessageIcon::Critical);
+  EXPECT_EQ(Load(), Failed("Файл карты не найден", MessageIcon::Critical));
   dir_.Write("Data/Config.ini", "x\r\n");
-  EXPECT_THAT(Load(), StartsWith("Ошибка в файле"));  // the configuration comes first
+  EXPECT_THAT(Load().first, StartsWith("Ошибка в файле"));  // the configuration comes first
   std::filesystem::remove_all(dir_.path() / "Data");
-  icon_ = MessageIcon::None;
-  EXPECT_EQ(Load(), "Не найдена рабочая директория");
-  EXPECT_EQ(icon_, MessageIcon::Critical);
+  EXPECT_EQ(Load(), Failed("Не найдена рабочая директория", MessageIcon::Critical));
   dir_.Write("Data", "");  // a file counts as the folder
-  EXPECT_EQ(Load(), "Файл карты не найден");
+  EXPECT_EQ(Load().first, "Файл карты не найден");
   EXPECT_THAT(services_.log.calls, IsEmpty());
 }
 
-TEST_F(Startup, NoDeviceIsAPlainMessage) {
+// Neither shows the window; no device starts no timer, no sound output loads no sound.
+TEST_F(Startup, NoDeviceOrNoSoundOutputIsAPlainMessage) {
   services_.graphics.refuseDevice = true;
-  EXPECT_EQ(Load(), "Невозможно инициализировать Direct3d.");
-  EXPECT_EQ(icon_, MessageIcon::None);
-  EXPECT_THAT(services_.log.Starting("Window.Show"), IsEmpty());
+  EXPECT_EQ(Load(), Failed("Невозможно инициализировать Direct3d.", MessageIcon::None));
   EXPECT_FALSE(game_.shell.Timer1Enabled);
-}
-
-TEST_F(Startup, NoSoundOutputIsAPlainMessageBeforeTheWindow) {
+  services_.graphics.refuseDevice = false;
   services_.sound.hasOutput = false;
-  EXPECT_EQ(Load(), "Невозможно инициализировать звук.");
-  EXPECT_EQ(icon_, MessageIcon::None);
+  EXPECT_EQ(Load(), Failed("Невозможно инициализировать звук.", MessageIcon::None));
   EXPECT_THAT(services_.log.Starting("Window.Show"), IsEmpty());
   EXPECT_THAT(services_.log.Starting("Sound.Load"), IsEmpty());
-}
-
-TEST_F(Startup, OneFrameIsOneClearOneSceneOnePresent) {
-  ASSERT_EQ(Load(), "");
-  services_.log.Clear();
-  Timer1_Timer(game_);
-  const std::vector<std::string>& calls = services_.log.calls;
-  ASSERT_GE(calls.size(), 4u);
-  EXPECT_EQ((std::vector{calls[0], calls[1], calls[calls.size() - 2], calls.back()}),
-            (std::vector<std::string>{"Clear Target|ZBuffer 0x0096BEFF 1 0", "BeginScene",
-                                      "EndScene", "Present"}));
-  EXPECT_EQ(std::count(calls.begin(), calls.end(), "Present"), 1);
-  EXPECT_EQ(services_.log.Starting("BeginRenderTarget").size(), 0u);  // no blur asked for
 }
 
 using Resources = Startup;
 
 TEST_F(Resources, EveryModelImageAndVertexLoadsInItsSlot) {
-  ASSERT_EQ(Load(), "");
+  ASSERT_EQ(Load(), Failed());
   const std::vector<std::string> models = services_.log.Starting("LoadMeshFromX ");
   ASSERT_EQ(models.size(), 10u);
   EXPECT_THAT((std::vector{models[0], models[9]}), ElementsAre(HasSubstr("nebo.x"), HasSubstr("spst.X")));
@@ -173,8 +164,7 @@ TEST_F(Resources, EveryModelImageAndVertexLoadsInItsSlot) {
 
 TEST_F(Resources, AMissingCraftEndsStartUpAfterThreeModels) {
   std::filesystem::remove(dir_.path() / "Data" / "Fly.X");
-  EXPECT_EQ(Load(), "Невозможно инициалтзировать буфер вершин.4");
-  EXPECT_EQ(icon_, MessageIcon::None);
+  EXPECT_EQ(Load(), Failed("Невозможно инициалтзировать буфер вершин.4", MessageIcon::None));
   EXPECT_THAT(services_.log.Starting("LoadMeshFromX "),
               ElementsAre(HasSubstr("nebo.x"), HasSubstr("plat.X"), HasSubstr("truba.X"),
                           "LoadMeshFromX Fly.X failed"));
@@ -182,15 +172,14 @@ TEST_F(Resources, AMissingCraftEndsStartUpAfterThreeModels) {
 
 TEST_F(Resources, AMissingModelTextureLeavesTheModelUntextured) {
   std::filesystem::remove(dir_.path() / "Data" / "t-Woods.res");
-  ASSERT_EQ(Load(), "");
-  ASSERT_FALSE(game_.graphics.Meshes[3].Textures.empty());
-  EXPECT_THAT(game_.graphics.Meshes[3].Textures, Each(IsFalse()));
+  ASSERT_EQ(Load(), Failed());
+  EXPECT_THAT(game_.graphics.Meshes[3].Textures, AllOf(Not(IsEmpty()), Each(IsFalse())));
   EXPECT_THAT(game_.graphics.Meshes[4].Textures, Each(IsTrue()));
 }
 
 TEST_F(Resources, AMissingImageEndsStartUpNamingIt) {
   std::filesystem::remove(dir_.path() / "Data" / "i-005.res");
-  EXPECT_THAT(Load(), HasSubstr("i-005.res"));
+  EXPECT_THAT(Load().first, HasSubstr("i-005.res"));
   EXPECT_EQ(services_.log.Starting("CreateTextureFromFile i-").size(), 6u);  // five, then it
 }
 
@@ -225,13 +214,16 @@ std::vector<std::string> GraphicsReleases(const Game& game) {
   return calls;
 }
 
-TEST_F(Shutdown, ExitStopsTheTimersThenClosesTheLinkShowsThePointerAndLetsAllGo) {
+TEST_F(Shutdown, ExitEndsAfterExactly20MenuTicksThenClosesTheLinkShowsThePointerAndLetsAllGo) {
   g_.game.sim.IntroActive = false;
   RequestExit(g_.game);
-  Ticks(20);
+  EXPECT_THAT(Log(), ElementsAre("SetRenderState Ambient 0x00FF2828"));
+  g_.services.keyboard.Press(vk::Escape);  // nothing holds it back
+  Ticks(19);
+  EXPECT_FALSE(g_.game.shell.Unloaded);
+  Ticks(1);
   ASSERT_TRUE(g_.game.shell.Unloaded);
-  EXPECT_FALSE(g_.game.shell.Timer1Enabled);
-  EXPECT_FALSE(g_.game.shell.Timer2Enabled);
+  EXPECT_FALSE(g_.game.shell.Timer1Enabled || g_.game.shell.Timer2Enabled);
   const std::vector<std::string> expectedGraphics = GraphicsReleases(g_.game);
   g_.services.log.Clear();
 
